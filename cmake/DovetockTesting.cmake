@@ -1,0 +1,39 @@
+# Helpers that register unit, widget and end-to-end tests with CTest.
+if(DOVETOCK_TESTS)
+  enable_testing()
+  find_package(GTest REQUIRED)
+  find_package(Qt6 REQUIRED COMPONENTS Test)
+endif()
+
+# dovetock_add_gtest(NAME SOURCES ... LIBS ...): a GoogleTest program of logic tests.
+function(dovetock_add_gtest name)
+  if(NOT DOVETOCK_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "TZ=UTC;QT_QPA_PLATFORM=offscreen" LABELS unit TIMEOUT 300)
+endfunction()
+
+# dovetock_add_qtest(NAME SOURCES ... LIBS ...): a Qt Test program run on the offscreen platform.
+function(dovetock_add_qtest name)
+  if(NOT DOVETOCK_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test Qt6::Widgets)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=UTC" LABELS widget TIMEOUT 300)
+endfunction()
+
+# dovetock_add_e2e(NAME SCRIPT): a shell script that runs the real program under Xvfb.
+function(dovetock_add_e2e name script)
+  if(NOT DOVETOCK_TESTS)
+    return()
+  endif()
+  add_test(NAME ${name} COMMAND bash ${script} $<TARGET_FILE:dovetock> ${DOVETOCK_PROGRAM_DIR})
+  set_tests_properties(${name} PROPERTIES LABELS e2e TIMEOUT 600 RUN_SERIAL TRUE)
+endfunction()
