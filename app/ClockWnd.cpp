@@ -1,0 +1,336 @@
+// The clock window: creation sequence, face drawing, the 100 ms tick, tray menu and commands.
+#include "app/ClockWnd.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QFile>
+#include <QMouseEvent>
+#include <QMoveEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QTimerEvent>
+#include <QWindow>
+
+#include "gfx/BitmapFile.h"
+#include "gfx/Dib.h"
+#include "gfx/Shape.h"
+#include "gfx/SkinCatalogue.h"
+#include "platform/UserMessage.h"
+#include "res/Resources.h"
+
+namespace {
+
+// One copy from the digit strip into the digit box: destination offset, width, source x.
+struct DigitCopy {
+    int dx;
+    int width;
+    int sourceX; // -1..-6: glyph of digit index (-sourceX - 1)
+};
+
+// The ten copies, in drawing order. Digit glyphs are 15 wide at 15 × d; colon at 150, edges at 160
+// (left) and 150 (right).
+constexpr std::array<DigitCopy, 10> kCopies{{
+    {0, 2, 160},
+    {70, 8, 150},
+    {78, 15, -5},
+    {93, 15, -6},
+    {2, 15, -1},
+    {17, 15, -2},
+    {32, 8, 150},
+    {40, 15, -3},
+    {55, 15, -4},
+    {108, 2, 150},
+}};
+
+bool FileOpens(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+} // namespace
+
+CClockWnd::CClockWnd(const QString &programDirectory)
+    : m_strProgramDir(programDirectory)
+{
+}
+
+CClockWnd::~CClockWnd()
+{
+    delete m_menuTray;
+}
+
+void CClockWnd::Create(const QString &windowName)
+{
+    const QString &dir = m_strProgramDir;
+    m_strIniPath = dir + QStringLiteral("/config.ini");
+
+    m_arrBkNames = EnumSkins(dir, QStringLiteral("BK"));
+    m_arrNumNames = EnumSkins(dir, QStringLiteral("NUM"));
+
+    m_strBkPath = ChooseSkin(m_strBkName, m_arrBkNames, QStringLiteral("BK"),
+                             FallbackBackgroundPath(), "background");
+    m_strNumPath = ChooseSkin(m_strNumName, m_arrNumNames, QStringLiteral("NUM"),
+                              FallbackDigitsPath(), "digit");
+
+    int width = 0;
+    int height = 0;
+    {
+        CDib dib(m_strBkPath);
+        if (!dib.IsLoaded() || dib.Width() <= 0 || dib.Height() == 0) {
+            platform::LogProblem(QStringLiteral("background %1 is not a usable picture; using the built-in skin")
+                                     .arg(m_strBkPath));
+            m_strBkPath = FallbackBackgroundPath();
+            dib.Load(m_strBkPath);
+        }
+        width = dib.Width();
+        height = qAbs(dib.Height());
+    }
+
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setWindowTitle(windowName);
+    setFixedSize(width, height);
+    move(m_nX, m_nY);
+    OnCreate();
+
+    BuildShape();
+    m_timer.start(ClockTimerMs, Qt::PreciseTimer, this);
+    setCursor(ArrowCursor());
+    setWindowOpacity(200.0 / 255.0);
+}
+
+QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QString &extension,
+                              const QString &fallbackPath, const char *kind)
+{
+    if (!name.isEmpty()) {
+        const QString path = SkinPath(m_strProgramDir, name, extension);
+        if (FileOpens(path))
+            return path;
+        platform::LogProblem(QStringLiteral("the %1 skin %2 cannot be opened; taking another")
+                                 .arg(QLatin1String(kind), path));
+        name.clear();
+    }
+    if (names.isEmpty()) {
+        platform::LogProblem(QStringLiteral("no %1 skin (*.%2) in %3; using the built-in skin")
+                                 .arg(QLatin1String(kind), extension, m_strProgramDir));
+        return fallbackPath;
+    }
+    name = names.at(RandomIndex(0, static_cast<int>(names.size()) - 1));
+    return SkinPath(m_strProgramDir, name, extension);
+}
+
+void CClockWnd::OnCreate()
+{
+    m_nIconDay = platform::ToLocal(platform::CurrentMoment()).day;
+    BuildMenu();
+    AddTrayIcon(this, DayIcon(m_nIconDay));
+}
+
+void CClockWnd::BuildMenu()
+{
+    m_menuTray = new QMenu;
+    const auto add = [this](int id, const QString &text, void (CClockWnd::*handler)()) {
+        QAction *action = m_menuTray->addAction(text);
+        action->setData(id);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    add(IdHide, QStringLiteral("隐藏"), &CClockWnd::OnHide);
+    add(IdExit, QStringLiteral("退出"), &CClockWnd::OnExit);
+    m_menuTray->addSeparator();
+    QAction *autoStart = m_menuTray->addAction(QStringLiteral("自动启动"));
+    autoStart->setData(IdAutoStart);
+    autoStart->setCheckable(true);
+    m_menuTray->addSeparator();
+    QAction *configure = m_menuTray->addAction(QStringLiteral("配置"));
+    configure->setData(IdConfigure);
+    configure->setEnabled(false);
+}
+
+void CClockWnd::BuildShape()
+{
+    QImage background;
+    QRegion region(0, 0, width(), height());
+    if (LoadBitmapFile(m_strBkPath, background)) {
+        region = OutlineRegion(background);
+        if (const auto box = FindDigitBox(background))
+            m_ptDigits = *box;
+    }
+    if (!LoadBitmapFile(m_strNumPath, m_bmpDigits)) {
+        platform::LogProblem(QStringLiteral("digit strip %1 cannot be read; using the built-in strip")
+                                 .arg(m_strNumPath));
+        m_strNumPath = FallbackDigitsPath();
+        LoadBitmapFile(m_strNumPath, m_bmpDigits);
+    }
+    // An empty mask would mean "no mask" to Qt; a picture of one colour shows nothing.
+    setMask(region.isEmpty() ? QRegion(-1, -1, 1, 1) : region);
+}
+
+void CClockWnd::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == m_timer.timerId())
+        OnTimer(platform::CurrentMoment());
+    else
+        QWidget::timerEvent(event);
+}
+
+void CClockWnd::OnTimer(platform::Moment now)
+{
+    const platform::LocalFields local = platform::ToLocal(now);
+    if (local.second == m_nLastSecond)
+        return;
+    m_nLastSecond = local.second;
+    m_nDigits = {local.hour / 10, local.hour % 10, local.minute / 10,
+                 local.minute % 10, local.second / 10, local.second % 10};
+
+    update(QRect(m_ptDigits, QSize(DigitBoxWidth, DigitBoxHeight)));
+
+    if (local.day != m_nIconDay) {
+        m_nIconDay = local.day;
+        ModifyTrayIcon(DayIcon(m_nIconDay));
+    }
+    RetryTrayIcon();
+}
+
+void CClockWnd::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect digitBox(m_ptDigits, QSize(DigitBoxWidth, DigitBoxHeight));
+    if (!digitBox.contains(event->rect()))
+        OnEraseBkgnd(painter);
+    OnPaint(painter);
+}
+
+void CClockWnd::OnEraseBkgnd(QPainter &painter)
+{
+    QImage background;
+    if (LoadBitmapFile(m_strBkPath, background))
+        painter.drawImage(QPoint(0, 0), background, QRect(0, 0, width(), height()));
+}
+
+void CClockWnd::OnPaint(QPainter &painter)
+{
+    if (m_bmpDigits.isNull())
+        return;
+    for (const DigitCopy &copy : kCopies) {
+        const int sourceX = copy.sourceX >= 0 ? copy.sourceX : 15 * m_nDigits[static_cast<std::size_t>(-copy.sourceX - 1)];
+        painter.drawImage(QPoint(m_ptDigits.x() + copy.dx, m_ptDigits.y()), m_bmpDigits,
+                          QRect(sourceX, 0, copy.width, DigitBoxHeight));
+    }
+}
+
+int CClockWnd::OnTrayLButtonDown()
+{
+    show();
+    return 1;
+}
+
+int CClockWnd::OnTrayRButtonUp()
+{
+    ShowTrayMenu();
+    return 1;
+}
+
+QMenu *CClockWnd::ShowTrayMenu()
+{
+    const QPoint cursor = QCursor::pos();
+    for (QAction *action : m_menuTray->actions()) {
+        if (action->data().toInt() == IdAutoStart)
+            action->setChecked(m_bAutoRun);
+    }
+    // The menu's right edge sits at the cursor.
+    m_menuTray->popup(QPoint(cursor.x() - m_menuTray->sizeHint().width(), cursor.y()));
+    return m_menuTray;
+}
+
+void CClockWnd::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+    OnTrayRButtonUp();
+}
+
+void CClockWnd::OnHide()
+{
+    hide();
+}
+
+void CClockWnd::OnExit()
+{
+    DestroyWindow();
+}
+
+void CClockWnd::closeEvent(QCloseEvent *event)
+{
+    // Alt+F4 ends the program exactly as Exit does.
+    event->accept();
+    DestroyWindow();
+}
+
+void CClockWnd::DestroyWindow()
+{
+    if (m_bDestroyed)
+        return;
+    m_bDestroyed = true;
+    OnDestroy();
+    hide();
+    QCoreApplication::quit();
+}
+
+void CClockWnd::OnDestroy()
+{
+    DeleteTrayIcon();
+    m_timer.stop();
+    m_arrBkNames.clear();
+    m_arrNumNames.clear();
+    m_strBkName.clear();
+    m_strNumName.clear();
+    m_strBkPath.clear();
+    m_strNumPath.clear();
+    m_strIniPath.clear();
+}
+
+void CClockWnd::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    QWindow *window = windowHandle();
+    if (window && window->startSystemMove())
+        return;
+    m_bDragging = true;
+    m_ptDragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CClockWnd::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_bDragging && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - m_ptDragOffset);
+    else
+        QWidget::mouseMoveEvent(event);
+}
+
+void CClockWnd::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_bDragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CClockWnd::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    OnMove(event->pos().x(), event->pos().y());
+}
+
+void CClockWnd::OnMove(int x, int y)
+{
+    if (x == m_nX && y == m_nY)
+        return;
+    m_nY = y;
+    m_nX = x;
+}

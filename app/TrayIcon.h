@@ -1,0 +1,45 @@
+// CTrayIcon: the notification-area icon and the dispatch of its mouse events.
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+#include <QSystemTrayIcon>
+
+#include <memory>
+
+class CTrayIcon
+{
+public:
+    CTrayIcon();
+    virtual ~CTrayIcon();
+
+    CTrayIcon(const CTrayIcon &) = delete;
+    CTrayIcon &operator=(const CTrayIcon &) = delete;
+
+    // Mouse events on the icon; the base versions do nothing and return 0.
+    virtual int OnTrayLButtonDown() { return 0; }
+    virtual int OnTrayRButtonDown() { return 0; }
+    virtual int OnTrayLButtonUp() { return 0; }
+    virtual int OnTrayRButtonUp() { return 0; }
+    virtual int OnTrayLButtonDblClk() { return 0; }
+    virtual int OnTrayRButtonDblClk() { return 0; }
+    virtual int OnTaskbarCreated() { return 0; }
+
+protected:
+    // Adds the icon once; later calls do nothing. No tooltip is set.
+    void AddTrayIcon(QObject *owner, const QIcon &icon);
+    // Replaces the picture of an added icon.
+    void ModifyTrayIcon(const QIcon &icon);
+    // Removes the icon from the notification area.
+    void DeleteTrayIcon();
+    // Shows the icon again once a notification area has appeared after start-up.
+    void RetryTrayIcon();
+
+    QObject *m_pTrayOwner = nullptr;
+
+private:
+    void ShowIfTrayAvailable();
+
+    std::unique_ptr<QSystemTrayIcon> m_tray;
+    bool m_bInTray = false;
+};

@@ -1,0 +1,153 @@
+// Widget tests of the clock window on the offscreen platform.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/ClockWnd.h"
+#include "gfx/BitmapFile.h"
+#include "platform/LocalTime.h"
+#include "res/Resources.h"
+
+namespace {
+
+constexpr QRgb kKey = 0xFFFF00FF;
+constexpr QPoint kBox(40, 20);
+
+// A 200 x 60 face: magenta key colour around a white plate, with the black digit box at (40, 20).
+QImage MakeFace()
+{
+    QImage face(200, 60, QImage::Format_RGB32);
+    face.fill(kKey);
+    for (int y = 5; y < 55; ++y)
+        for (int x = 10; x < 190; ++x)
+            face.setPixel(x, y, qRgb(250, 250, 250));
+    for (int y = 0; y < 25; ++y)
+        for (int x = 0; x < 110; ++x)
+            face.setPixel(kBox.x() + x, kBox.y() + y, qRgb(0, 0, 0));
+    return face;
+}
+
+// A digit strip whose every column has its own colour, so a copy from the wrong place shows.
+QImage MakeStrip()
+{
+    QImage strip(162, 25, QImage::Format_RGB32);
+    for (int x = 0; x < strip.width(); ++x)
+        for (int y = 0; y < 25; ++y)
+            strip.setPixel(x, y, qRgb(x, 255 - x, (x * 7 + y) % 256));
+    return strip;
+}
+
+} // namespace
+
+class ClockWndTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        InitResources();
+        QVERIFY(m_dir.isValid());
+        QVERIFY(MakeFace().save(m_dir.filePath("Face.BK"), "BMP"));
+        QVERIFY(MakeStrip().save(m_dir.filePath("Face.NUM"), "BMP"));
+    }
+
+    void windowTakesThePicturesSizeOutlineAndStyle()
+    {
+        CClockWnd wnd(m_dir.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+
+        QCOMPARE(wnd.size(), QSize(200, 60));
+        QCOMPARE(wnd.windowTitle(), QStringLiteral("Dovetock"));
+        const Qt::WindowFlags flags = wnd.windowFlags();
+        QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
+        QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
+        QCOMPARE(qRound(wnd.windowOpacity() * 255), 200);
+        QCOMPARE(wnd.DigitBoxPosition(), kBox);
+        QCOMPARE(wnd.m_strBkName, QStringLiteral("Face"));
+        QCOMPARE(wnd.m_strNumName, QStringLiteral("Face"));
+
+        const QRegion mask = wnd.mask();
+        QCOMPARE(mask.boundingRect(), QRect(10, 5, 180, 50));
+        QCOMPARE(mask, QRegion(10, 5, 180, 50));
+    }
+
+    void faceShowsTheTimeFromTheStrip()
+    {
+        CClockWnd wnd(m_dir.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+        // The first tick after start in second 0 does nothing; 09:05:07 is shown at its tick.
+        wnd.OnTimer(platform::FromLocal(2026, 3, 14, 9, 5, 7));
+        QCOMPARE(wnd.Digits(), (std::array<int, 6>{0, 9, 0, 5, 0, 7}));
+
+        const QImage shown = wnd.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage strip = MakeStrip();
+        // Left to right: edge, 0, 9, colon, 0, 5, colon, 0, 7, edge.
+        struct Piece { int width; int sourceX; };
+        const Piece pieces[] = {{2, 160}, {15, 0}, {15, 135}, {8, 150}, {15, 0},
+                                {15, 75}, {8, 150}, {15, 0}, {15, 105}, {2, 150}};
+        int offset = 0;
+        for (const Piece &piece : pieces) {
+            for (int dx = 0; dx < piece.width; ++dx)
+                for (int y = 0; y < 25; ++y)
+                    QCOMPARE(shown.pixel(kBox.x() + offset + dx, kBox.y() + y),
+                             strip.pixel(piece.sourceX + dx, y));
+            offset += piece.width;
+        }
+        QCOMPARE(offset, 110);
+        // Outside the box the background is drawn.
+        QCOMPARE(shown.pixel(20, 10), qRgb(250, 250, 250));
+    }
+
+    void sameSecondDoesNothing()
+    {
+        CClockWnd wnd(m_dir.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+        wnd.OnTimer(platform::FromLocal(2026, 3, 14, 23, 0, 0));
+        QCOMPARE(wnd.Digits(), (std::array<int, 6>{}));
+        wnd.OnTimer(platform::FromLocal(2026, 3, 14, 23, 59, 59));
+        QCOMPARE(wnd.Digits(), (std::array<int, 6>{2, 3, 5, 9, 5, 9}));
+        // Another minute within the same second value is shown only at the next change.
+        wnd.OnTimer(platform::FromLocal(2026, 3, 14, 23, 58, 59));
+        QCOMPARE(wnd.Digits(), (std::array<int, 6>{2, 3, 5, 9, 5, 9}));
+    }
+
+    void unusableSkinsFallBack()
+    {
+        // A configured skin that does not exist is replaced by an available one.
+        {
+            CClockWnd wnd(m_dir.path());
+            wnd.m_strBkName = QStringLiteral("Missing");
+            wnd.Create(QStringLiteral("Dovetock"));
+            QCOMPARE(wnd.m_strBkName, QStringLiteral("Face"));
+            QCOMPARE(wnd.size(), QSize(200, 60));
+        }
+        // With no skins at all the built-in skin shows.
+        QTemporaryDir empty;
+        CClockWnd wnd(empty.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+        QCOMPARE(wnd.BackgroundPath(), FallbackBackgroundPath());
+        QCOMPARE(wnd.DigitsPath(), FallbackDigitsPath());
+        QImage fallback;
+        QVERIFY(LoadBitmapFile(FallbackBackgroundPath(), fallback));
+        QCOMPARE(wnd.size(), fallback.size());
+        QVERIFY(!wnd.mask().isEmpty());
+        // A background that is not a picture also ends on the built-in skin.
+        QTemporaryDir bad;
+        QFile junk(bad.filePath("Junk.BK"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not a picture at all");
+        junk.close();
+        QVERIFY(QFile::copy(m_dir.filePath("Face.NUM"), bad.filePath("Face.NUM")));
+        CClockWnd junkWnd(bad.path());
+        junkWnd.Create(QStringLiteral("Dovetock"));
+        QCOMPARE(junkWnd.BackgroundPath(), FallbackBackgroundPath());
+        QCOMPARE(junkWnd.size(), fallback.size());
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(ClockWndTest)
+#include "ClockWndTest.moc"
