@@ -1,0 +1,39 @@
+// Starting the program at logon through a per-machine desktop entry in an autostart folder.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+class AutoStart {
+public:
+    // The store works on `folder`; `executable` names the program the entry starts, by default
+    // the running executable at the moment of each write.
+    explicit AutoStart(QString folder, QString executable = QString());
+
+    // The system-wide autostart folder the program uses.
+    static QString SystemFolder();
+
+    // Full path of the entry: folder, "/", "Dovetick.desktop".
+    QString EntryPath() const;
+
+    // True when the entry exists and can be read.
+    bool IsAutoRun() const;
+
+    // Writes the entry (on) or removes it (off). Returns success; callers may ignore it.
+    bool SetAutoRun(bool on) const;
+
+private:
+    QString m_strFolder;
+    QString m_strExecutable;
+};
+
+// One argument of a desktop entry's Exec line: double-quoted, with ", `, $ and \ escaped and
+// % doubled, then escaped as a string value (\ doubled, line breaks and tabs as \n, \r, \t).
+QString QuoteExecArgument(const QString &argument);
+
+// The text of the desktop entry that starts `executable`.
+QByteArray DesktopEntryText(const QString &executable);
+
+} // namespace platform

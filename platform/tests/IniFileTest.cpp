@@ -1,0 +1,289 @@
+// Tests of the INI file functions: reading Windows-written files, in-place writes, safe failure.
+#include "platform/IniFile.h"
+
+#include <climits>
+#include <csignal>
+#include <functional>
+
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    QString Path() const { return m_dir.filePath(QStringLiteral("config.ini")); }
+
+    void Put(const QByteArray &bytes) const
+    {
+        QFile file(Path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QByteArray Bytes() const
+    {
+        QFile file(Path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QString Text(const char *section, const char *key, const char *fallback = "<none>") const
+    {
+        QString out;
+        ReadIniString(Path(), QString::fromUtf8(section), QString::fromUtf8(key),
+                      QString::fromUtf8(fallback), out);
+        return out;
+    }
+
+    long Number(const char *section, const char *key, long fallback = -999) const
+    {
+        long out = 0;
+        ReadIniInt(Path(), QString::fromUtf8(section), QString::fromUtf8(key), fallback, out);
+        return out;
+    }
+
+    bool Write(const char *section, const char *key, const QString &value) const
+    {
+        return WriteIniString(Path(), QString::fromUtf8(section), QString::fromUtf8(key), value);
+    }
+
+    QStringList Entries() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    QTemporaryDir m_dir;
+};
+
+// Runs `body` in a child process after `restrict` has limited it; true when the body returned true.
+bool RunRestricted(const std::function<void()> &restrict, const std::function<bool()> &body)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        restrict();
+        _exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefault)
+{
+    EXPECT_EQ(Text("skin", "background", ""), QString());
+    EXPECT_EQ(Text("skin", "background", "Blue"), QStringLiteral("Blue"));
+    EXPECT_EQ(Number("location", "x", 0), 0);
+    EXPECT_EQ(Number("autorun", "enable", 1), 1);
+    EXPECT_EQ(Number("location", "y", -5), -5);
+
+    Put("[location]\nx=120\n[skin]\nbackground=Sea\n");
+    EXPECT_EQ(Text("location", "y"), QStringLiteral("<none>"));
+    EXPECT_EQ(Text("autorun", "enable"), QStringLiteral("<none>"));
+    EXPECT_EQ(Text("skin", "x"), QStringLiteral("<none>"));
+    EXPECT_EQ(Text("location", "background"), QStringLiteral("<none>"));
+    EXPECT_EQ(Number("autorun", "enable", 1), 1);
+    EXPECT_EQ(Number("location", "x"), 120);
+    EXPECT_EQ(Text("skin", "background"), QStringLiteral("Sea"));
+}
+
+TEST_F(IniFileTest, IntegersReadAsAtolDoes)
+{
+    Put("[n]\n"
+        "word=abc\n"
+        "empty=\n"
+        "trail=-12px\n"
+        "plus=+7\n"
+        "inner=4 2\n"
+        "sign=-\n"
+        "big=99999999999999999999999\n"
+        "small=-99999999999999999999999\n"
+        "min=-9223372036854775808\n");
+    EXPECT_EQ(Number("n", "word"), 0);
+    EXPECT_EQ(Number("n", "empty"), 0);
+    EXPECT_EQ(Number("n", "trail"), -12);
+    EXPECT_EQ(Number("n", "plus"), 7);
+    EXPECT_EQ(Number("n", "inner"), 4);
+    EXPECT_EQ(Number("n", "sign"), 0);
+    EXPECT_EQ(Number("n", "big"), LONG_MAX);
+    EXPECT_EQ(Number("n", "small"), LONG_MIN);
+    EXPECT_EQ(Number("n", "min"), LONG_MIN);
+
+    EXPECT_EQ(ParseIniLong(QStringLiteral(" \t\v\f\r\n 33")), 33);
+    EXPECT_EQ(ParseIniLong(QStringLiteral("+-3")), 0);
+    EXPECT_EQ(ParseIniLong(QStringLiteral("\u0663")), 0); // a digit outside ASCII is no digit
+
+    ASSERT_TRUE(WriteIniInt(Path(), QStringLiteral("location"), QStringLiteral("x"), -40));
+    ASSERT_TRUE(WriteIniInt(Path(), QStringLiteral("location"), QStringLiteral("y"), LONG_MIN));
+    EXPECT_EQ(Text("location", "x"), QStringLiteral("-40"));
+    EXPECT_EQ(Number("location", "x"), -40);
+    EXPECT_EQ(Number("location", "y"), LONG_MIN);
+}
+
+TEST_F(IniFileTest, ReadsWindowsFilesWithAnyCaseAndBlanks)
+{
+    Put("\xEF\xBB\xBF[Location]\r\n"
+        "X = 120\r\n"
+        "  y\t=\t 40 \r\n"
+        "; enable=5\r\n"
+        "[ AUTORUN ]\r\n"
+        "Enable=0\r\n"
+        "[skin]\r\n"
+        "BackGround=Night Sky\r\n"
+        "number=a=b\r\n"
+        "[location]\r\n"
+        "x=999\r\n"
+        "[last]\r\n"
+        "key=no line end");
+    EXPECT_EQ(Number("location", "x"), 120);
+    EXPECT_EQ(Number("LOCATION", "Y"), 40);
+    EXPECT_EQ(Number("autorun", "enable", 1), 0);
+    EXPECT_EQ(Number("location", "; enable"), -999);
+    EXPECT_EQ(Text("SKIN", "background"), QStringLiteral("Night Sky"));
+    EXPECT_EQ(Text("skin", "number"), QStringLiteral("a=b"));
+    EXPECT_EQ(Text("last", "key"), QStringLiteral("no line end"));
+}
+
+TEST_F(IniFileTest, WriteChangesOnlyTheKeyLine)
+{
+    const QByteArray before = "; settings of the clock\r\n"
+                              "[Location]\r\n"
+                              "X = 120\r\n"
+                              "y=40\r\n"
+                              "\r\n"
+                              "[skin]\r\n"
+                              "background=Sea\r\n"
+                              "  odd line without equals\r\n"
+                              "number=Red\r\n";
+    Put(before);
+
+    ASSERT_TRUE(WriteIniInt(Path(), QStringLiteral("location"), QStringLiteral("x"), 7));
+    QByteArray expected = before;
+    expected.replace("X = 120\r\n", "X=7\r\n");
+    EXPECT_EQ(Bytes(), expected);
+
+    ASSERT_TRUE(Write("SKIN", "Number", QStringLiteral("Blue")));
+    expected.replace("number=Red\r\n", "number=Blue\r\n");
+    EXPECT_EQ(Bytes(), expected);
+    EXPECT_EQ(Number("location", "x"), 7);
+    EXPECT_EQ(Number("location", "y"), 40);
+    EXPECT_EQ(Text("skin", "background"), QStringLiteral("Sea"));
+    EXPECT_EQ(Text("skin", "number"), QStringLiteral("Blue"));
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("config.ini")});
+}
+
+TEST_F(IniFileTest, WriteAddsMissingKeysAndSections)
+{
+    Put("[location]\r\nx=1\r\n\r\n[skin]\r\nbackground=Sea");
+
+    ASSERT_TRUE(Write("location", "y", QStringLiteral("2")));
+    ASSERT_TRUE(Write("skin", "number", QStringLiteral("Red")));
+    ASSERT_TRUE(Write("autorun", "enable", QStringLiteral("1")));
+    EXPECT_EQ(Bytes(), QByteArray("[location]\r\nx=1\r\ny=2\r\n\r\n"
+                                  "[skin]\r\nbackground=Sea\r\nnumber=Red\r\n"
+                                  "[autorun]\r\nenable=1\r\n"));
+
+    // A new file gets the plain shape the program has always written.
+    QFile::remove(Path());
+    ASSERT_TRUE(WriteIniInt(Path(), QStringLiteral("location"), QStringLiteral("x"), 120));
+    ASSERT_TRUE(WriteIniInt(Path(), QStringLiteral("location"), QStringLiteral("y"), 40));
+    ASSERT_TRUE(WriteIniInt(Path(), QStringLiteral("autorun"), QStringLiteral("enable"), 1));
+    ASSERT_TRUE(Write("skin", "background", QStringLiteral("Sea")));
+    ASSERT_TRUE(Write("skin", "number", QStringLiteral("Red")));
+    EXPECT_EQ(Bytes(), QByteArray("[location]\nx=120\ny=40\n[autorun]\nenable=1\n"
+                                  "[skin]\nbackground=Sea\nnumber=Red\n"));
+}
+
+TEST_F(IniFileTest, LongValuesAreCutOnReading)
+{
+    const QString ascii(1100, QLatin1Char('k'));
+    ASSERT_TRUE(Write("skin", "background", ascii));
+    EXPECT_TRUE(Bytes().contains(ascii.toUtf8()));
+    EXPECT_EQ(Text("skin", "background"), ascii.left(1023));
+
+    const QString wide(1100, QChar(0x949F));
+    ASSERT_TRUE(Write("skin", "number", wide));
+    EXPECT_EQ(Text("skin", "number"), wide.left(1023));
+
+    QString pairs;
+    for (int i = 0; i < 600; ++i)
+        pairs += QStringLiteral("a\U0001F552");
+    ASSERT_TRUE(Write("skin", "pairs", pairs));
+    const QString cut = Text("skin", "pairs");
+    EXPECT_EQ(cut.toUcs4().size(), 1023);
+    EXPECT_TRUE(pairs.startsWith(cut));
+    EXPECT_FALSE(cut.back().isHighSurrogate());
+}
+
+TEST_F(IniFileTest, RefusesTextThatWouldBreakTheFile)
+{
+    const QByteArray before = "[skin]\nbackground=Sea\n";
+    Put(before);
+    EXPECT_FALSE(Write("skin", "background", QStringLiteral("x\n[autorun]\nenable=0")));
+    EXPECT_FALSE(Write("skin", "background", QStringLiteral("x\ry")));
+    EXPECT_FALSE(Write("skin", "back=ground", QStringLiteral("x")));
+    EXPECT_FALSE(Write("skin", "", QStringLiteral("x")));
+    EXPECT_FALSE(Write("sk]in", "background", QStringLiteral("x")));
+    EXPECT_FALSE(Write("sk\nin", "background", QStringLiteral("x")));
+    EXPECT_EQ(Bytes(), before);
+
+    // A path that is a folder is neither read nor replaced.
+    const QString folder = m_dir.filePath(QStringLiteral("sub"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    EXPECT_FALSE(WriteIniString(folder, QStringLiteral("skin"), QStringLiteral("a"), QStringLiteral("b")));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+TEST_F(IniFileTest, FailedWriteKeepsTheOldFileWhole)
+{
+    const QByteArray before = "[location]\nx=120\ny=40\n";
+    Put(before);
+    const QString path = Path();
+    const auto writeBig = [path] {
+        return WriteIniString(path, QStringLiteral("skin"), QStringLiteral("background"),
+                              QString(4000, QLatin1Char('b')));
+    };
+
+    // An unwritable folder: no temporary file can be made beside the old one.
+    ASSERT_EQ(chmod(QFile::encodeName(m_dir.path()).constData(), 0555), 0);
+    const bool wroteInReadOnlyFolder = RunRestricted(
+        [] {
+            if (geteuid() == 0) {
+                const passwd *nobody = getpwnam("nobody");
+                const uid_t uid = nobody ? nobody->pw_uid : 65534;
+                const gid_t gid = nobody ? nobody->pw_gid : 65534;
+                if (setgid(gid) != 0 || setuid(uid) != 0)
+                    _exit(3);
+            }
+        },
+        writeBig);
+    chmod(QFile::encodeName(m_dir.path()).constData(), 0755);
+    EXPECT_FALSE(wroteInReadOnlyFolder);
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("config.ini")});
+
+    // A disk that fills up during the write: the file size limit stops it half-way.
+    const bool wroteOnFullDisk = RunRestricted(
+        [] {
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{512, 512};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        },
+        writeBig);
+    EXPECT_FALSE(wroteOnFullDisk);
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("config.ini")});
+
+    EXPECT_TRUE(writeBig());
+    EXPECT_EQ(Text("location", "y"), QStringLiteral("40"));
+    EXPECT_EQ(Text("skin", "background").size(), 1023);
+}
