@@ -129,31 +129,35 @@ void Decoder::DecodeRows(const std::uint8_t *bits, QImage &image) const
         const int stored = m_header.biHeight > 0 ? height - 1 - row : row;
         const std::uint8_t *src = bits + stride * static_cast<std::size_t>(stored);
         auto *dst = reinterpret_cast<QRgb *>(image.scanLine(row));
-        for (int x = 0; x < width; ++x) {
-            switch (bitCount) {
-            case 1:
+        switch (bitCount) {
+        case 1:
+            for (int x = 0; x < width; ++x)
                 dst[x] = Palette((src[x >> 3] >> (7 - (x & 7))) & 1u);
-                break;
-            case 4:
+            break;
+        case 4:
+            for (int x = 0; x < width; ++x)
                 dst[x] = Palette((x & 1) ? (src[x >> 1] & 0x0fu) : (src[x >> 1] >> 4));
-                break;
-            case 8:
+            break;
+        case 8:
+            for (int x = 0; x < width; ++x)
                 dst[x] = Palette(src[x]);
-                break;
-            case 24:
-                dst[x] = qRgb(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
-                break;
-            case 16: {
+            break;
+        case 24:
+            for (int x = 0; x < width; ++x, src += 3)
+                dst[x] = qRgb(src[2], src[1], src[0]);
+            break;
+        case 16:
+            for (int x = 0; x < width; ++x) {
                 const std::uint32_t p = bmp::ReadU16(src + 2 * x);
                 dst[x] = qRgb(red.Value(p), green.Value(p), blue.Value(p));
-                break;
             }
-            default: {
+            break;
+        default:
+            for (int x = 0; x < width; ++x) {
                 const std::uint32_t p = bmp::ReadU32(src + 4 * x);
                 dst[x] = qRgb(red.Value(p), green.Value(p), blue.Value(p));
-                break;
             }
-            }
+            break;
         }
     }
 }

@@ -89,27 +89,28 @@ std::optional<QPoint> FindDigitBox(const QImage &picture)
     if (width < kBoxWidth || height < kBoxHeight)
         return std::nullopt;
 
-    // down[y]: how many black pixels a column has from row y downwards, so a column passes at y
-    // when down[y] >= 25. The scan runs backwards, so the first pass found is the last in order.
-    std::vector<int> left(static_cast<std::size_t>(height) + 1);
-    std::vector<int> right(static_cast<std::size_t>(height) + 1);
-    auto fill = [&](std::vector<int> &down, int x) {
-        down[static_cast<std::size_t>(height)] = 0;
-        for (int y = height - 1; y >= 0; --y) {
-            const QRgb p = reinterpret_cast<const QRgb *>(image.constScanLine(y))[x];
-            down[static_cast<std::size_t>(y)] = IsBlack(p) ? down[static_cast<std::size_t>(y) + 1] + 1 : 0;
+    // up[x]: how many black pixels end at the current row in column x. A box whose bottom row is
+    // y passes when both of its edge columns count 25 or more there.
+    std::vector<int> up(static_cast<std::size_t>(width), 0);
+    std::optional<QPoint> best;
+    for (int y = 0; y < height; ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        bool tall = false;
+        for (int x = 0; x < width; ++x) {
+            int &count = up[static_cast<std::size_t>(x)];
+            count = IsBlack(line[x]) ? count + 1 : 0;
+            tall = tall || count >= kBoxHeight;
         }
-    };
-    for (int x = width - kBoxWidth; x >= 0; --x) {
-        fill(right, x + kBoxWidth - 1);
-        if (*std::max_element(right.begin(), right.end()) < kBoxHeight)
+        if (!tall)
             continue;
-        fill(left, x);
-        for (int y = height - kBoxHeight; y >= 0; --y) {
-            const auto i = static_cast<std::size_t>(y);
-            if (left[i] >= kBoxHeight && right[i] >= kBoxHeight)
-                return QPoint(x, y);
+        const int top = y - (kBoxHeight - 1);
+        for (int x = width - kBoxWidth; x >= 0 && (!best || x >= best->x()); --x) {
+            if (up[static_cast<std::size_t>(x)] >= kBoxHeight
+                && up[static_cast<std::size_t>(x + kBoxWidth - 1)] >= kBoxHeight) {
+                best = QPoint(x, top);
+                break;
+            }
         }
     }
-    return std::nullopt;
+    return best;
 }
