@@ -24,6 +24,9 @@ public:
 protected:
     CFieldEdit(std::unique_ptr<FieldModel> pModel, QWidget *parent);
 
+    FieldModel &Model();
+    const FieldModel &Model() const;
+
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

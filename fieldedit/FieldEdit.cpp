@@ -1,0 +1,160 @@
+// CFieldEdit: shows the field's composed text with the current segment selected; keys, characters and
+// left clicks go to the field rules, and the line edit's own editing, caret, drag selection, word
+// selection, paste, drop and context menu are kept out.
+#include "fieldedit/FieldEdit.h"
+
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+
+FieldKey ToFieldKey(int nKey)
+{
+    switch (nKey) {
+    case Qt::Key_Backspace:
+        return FieldKey::Back;
+    case Qt::Key_Delete:
+        return FieldKey::Delete;
+    case Qt::Key_Left:
+        return FieldKey::Left;
+    case Qt::Key_Right:
+        return FieldKey::Right;
+    case Qt::Key_Up:
+        return FieldKey::Up;
+    case Qt::Key_Down:
+        return FieldKey::Down;
+    case Qt::Key_Space:
+        return FieldKey::Space;
+    default:
+        return FieldKey::Other;
+    }
+}
+
+} // namespace
+
+CFieldEdit::CFieldEdit(std::unique_ptr<FieldModel> pModel, QWidget *parent)
+    : CColorEdit(parent), m_pModel(std::move(pModel))
+{
+    // Read-only keeps the caret hidden and refuses typed, pasted and dropped text; the field changes
+    // its text only through Redraw.
+    setReadOnly(true);
+    setAcceptDrops(false);
+    setDragEnabled(false);
+    setCursor(Qt::IBeamCursor);
+    Redraw();
+}
+
+CFieldEdit::~CFieldEdit() = default;
+
+bool CFieldEdit::Setup(QStringList templates, QStringList separators, QString prefix, QString suffix)
+{
+    if (!m_pModel->Setup(std::move(templates), std::move(separators), std::move(prefix), std::move(suffix)))
+        return false;
+    Redraw();
+    return true;
+}
+
+bool CFieldEdit::SetSegmentTexts(QStringList texts)
+{
+    if (!m_pModel->SetSegmentTexts(std::move(texts)))
+        return false;
+    Redraw();
+    return true;
+}
+
+bool CFieldEdit::SelectSegment(int nIndex)
+{
+    if (!m_pModel->SelectSegment(nIndex))
+        return false;
+    SelectCurrent();
+    return true;
+}
+
+int CFieldEdit::GetCurrentSegment() const
+{
+    return m_pModel->GetCurrentSegment();
+}
+
+void CFieldEdit::Redraw()
+{
+    setText(m_pModel->ComposeText());
+    SelectCurrent();
+}
+
+FieldModel &CFieldEdit::Model()
+{
+    return *m_pModel;
+}
+
+const FieldModel &CFieldEdit::Model() const
+{
+    return *m_pModel;
+}
+
+void CFieldEdit::keyPressEvent(QKeyEvent *event)
+{
+    const int nKey = event->key();
+    // Return and Escape belong to the dialog, as Tab does.
+    if (nKey == Qt::Key_Return || nKey == Qt::Key_Enter || nKey == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    m_pModel->OnKeyDown(ToFieldKey(nKey));
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        if (nKey == Qt::Key_Backspace) {
+            m_pModel->OnChar(U'\b');
+        } else if (nKey != Qt::Key_Delete) {
+            for (QChar c : event->text()) {
+                if (c.isPrint())
+                    m_pModel->OnChar(c.unicode());
+            }
+        }
+    }
+    Redraw();
+    event->accept();
+}
+
+void CFieldEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    SelectCurrent();
+}
+
+void CFieldEdit::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_pModel->OnLButtonDown(cursorPositionAt(event->position().toPoint()));
+        SelectCurrent();
+    }
+    event->accept();
+}
+
+void CFieldEdit::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void CFieldEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void CFieldEdit::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void CFieldEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+}
+
+void CFieldEdit::SelectCurrent()
+{
+    if (m_pModel->GetCurrentSegment() < 0)
+        return;
+    const SegmentRange range = m_pModel->GetCurrentRange();
+    setSelection(range.nStart, range.nEnd - range.nStart);
+}

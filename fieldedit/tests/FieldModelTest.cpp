@@ -1,0 +1,278 @@
+// Tests of the field layout, text composition, navigation, hit test and the integer segment.
+#include <climits>
+
+#include <gtest/gtest.h>
+
+#include "fieldedit/FieldModel.h"
+#include "fieldedit/FieldSegment.h"
+#include "fieldedit/TextNumber.h"
+
+namespace {
+
+QStringList Strings(std::initializer_list<const char *> items)
+{
+    QStringList list;
+    for (const char *item : items)
+        list << QString::fromUtf8(item);
+    return list;
+}
+
+void ExpectRanges(const FieldModel &field, std::initializer_list<std::pair<int, int>> expected)
+{
+    ASSERT_EQ(field.GetSegmentCount(), static_cast<int>(expected.size()));
+    int i = 0;
+    for (auto [nStart, nEnd] : expected) {
+        EXPECT_EQ(field.GetRange(i).nStart, nStart) << "segment " << i;
+        EXPECT_EQ(field.GetRange(i).nEnd, nEnd) << "segment " << i;
+        ++i;
+    }
+}
+
+TEST(FieldLayout, RefusedLayoutsChangeNothing)
+{
+    struct Row {
+        const char *name;
+        QStringList templates;
+        QStringList separators;
+    };
+    const Row rows[] = {
+        {"two templates, three separators", Strings({"00", "00"}), Strings({":", ":", ":"})},
+        {"one template", Strings({"00"}), Strings({":"})},
+        {"no separator", Strings({"00", "00"}), QStringList()},
+        {"empty template", Strings({"00", "", "00"}), Strings({":"})},
+        {"three templates, three separators", Strings({"00", "00", "00"}), Strings({":", ":", ":"})},
+    };
+    for (const Row &row : rows) {
+        FieldModel fresh;
+        EXPECT_FALSE(fresh.Setup(row.templates, row.separators, "<", ">")) << row.name;
+        EXPECT_EQ(fresh.GetSegmentCount(), 0) << row.name;
+        EXPECT_EQ(fresh.GetCurrentSegment(), -1) << row.name;
+        EXPECT_EQ(fresh.ComposeText(), QString()) << row.name;
+
+        FieldModel laidOut;
+        ASSERT_TRUE(laidOut.Setup(Strings({"00", "00", "00"}), Strings({":"}), "", ""));
+        laidOut.SelectSegment(2);
+        EXPECT_FALSE(laidOut.Setup(row.templates, row.separators, "<", ">")) << row.name;
+        EXPECT_EQ(laidOut.ComposeText(), "00:00:00") << row.name;
+        EXPECT_EQ(laidOut.GetCurrentSegment(), 2) << row.name;
+        ExpectRanges(laidOut, {{0, 2}, {3, 5}, {6, 8}});
+    }
+}
+
+TEST(FieldLayout, RangesFollowPrefixSeparatorsAndWidths)
+{
+    FieldModel field;
+    ASSERT_TRUE(field.Setup(Strings({"00", "00", "00"}), Strings({":"}), "", ""));
+    EXPECT_EQ(field.ComposeText(), "00:00:00");
+    EXPECT_EQ(field.GetCurrentSegment(), 0);
+    ExpectRanges(field, {{0, 2}, {3, 5}, {6, 8}});
+
+    ASSERT_TRUE(field.Setup(Strings({"00", "00", "00"}), Strings({":"}), "T", ""));
+    EXPECT_EQ(field.ComposeText(), "T00:00:00");
+    ExpectRanges(field, {{1, 3}, {4, 6}, {7, 9}});
+
+    field.SelectSegment(2);
+    ASSERT_TRUE(field.Setup(Strings({"000", "00", "0000"}), Strings({") ", "-"}), "(", "!"));
+    EXPECT_EQ(field.ComposeText(), "(000) 00-0000!");
+    EXPECT_EQ(field.GetCurrentSegment(), 0);
+    ExpectRanges(field, {{1, 4}, {6, 8}, {9, 13}});
+}
+
+TEST(FieldLayout, SegmentTextsAreCutToTheirWidths)
+{
+    FieldModel field;
+    ASSERT_TRUE(field.Setup(Strings({"00", "000", "00"}), Strings({"-"}), "", "."));
+    EXPECT_TRUE(field.SetSegmentTexts(Strings({"12345", "678", "9", "extra"})));
+    EXPECT_EQ(field.ComposeText(), "12-678-9.");
+    ExpectRanges(field, {{0, 2}, {3, 6}, {7, 9}});
+
+    EXPECT_FALSE(field.SetSegmentTexts(Strings({"ab", "cde"})));
+    EXPECT_EQ(field.ComposeText(), "12-678-9.");
+}
+
+TEST(FieldLayout, SelectSegmentRefusesIndexesOutsideTheSegments)
+{
+    FieldModel field;
+    ASSERT_TRUE(field.Setup(Strings({"00", "00", "00"}), Strings({":"}), "", ""));
+    EXPECT_TRUE(field.SelectSegment(1));
+    EXPECT_FALSE(field.SelectSegment(-1));
+    EXPECT_FALSE(field.SelectSegment(3));
+    EXPECT_EQ(field.GetCurrentSegment(), 1);
+    EXPECT_EQ(field.GetCurrentRange().nStart, 3);
+    EXPECT_TRUE(field.SelectSegment(2));
+    EXPECT_EQ(field.GetCurrentRange().nEnd, 8);
+}
+
+TEST(FieldLayout, NavigationKeysWrapAround)
+{
+    struct Row {
+        std::vector<FieldKey> keys;
+        int nSegment;
+    };
+    const Row rows[] = {
+        {{FieldKey::Right}, 1},
+        {{FieldKey::Space, FieldKey::Space}, 2},
+        {{FieldKey::Right, FieldKey::Right, FieldKey::Right}, 0},
+        {{FieldKey::Left}, 2},
+        {{FieldKey::Left, FieldKey::Left, FieldKey::Left}, 0},
+        {{FieldKey::Left, FieldKey::Space}, 0},
+        {{FieldKey::Right, FieldKey::Up, FieldKey::Down, FieldKey::Delete, FieldKey::Back, FieldKey::Other}, 1},
+    };
+    for (const Row &row : rows) {
+        FieldModel field;
+        ASSERT_TRUE(field.Setup(Strings({"00", "00", "00"}), Strings({":"}), "", ""));
+        for (FieldKey key : row.keys)
+            field.OnKeyDown(key);
+        EXPECT_EQ(field.GetCurrentSegment(), row.nSegment) << "after " << row.keys.size() << " keys";
+        EXPECT_EQ(field.ComposeText(), "00:00:00");
+    }
+}
+
+TEST(FieldLayout, ClickHitTestGivesASegmentsEndToTheNextSegment)
+{
+    FieldModel field;
+    ASSERT_TRUE(field.Setup(Strings({"00", "00", "00"}), Strings({":"}), "", ""));
+    const int expected[] = {0, 0, 0, 1, 1, 2, 2, 2, 2, 2};
+    for (int p = 0; p < 10; ++p) {
+        field.SelectSegment(p % 2 == 0 ? 1 : 2);
+        field.OnLButtonDown(p);
+        EXPECT_EQ(field.GetCurrentSegment(), expected[p]) << "position " << p;
+    }
+
+    ASSERT_TRUE(field.Setup(Strings({"000", "00", "0000"}), Strings({") ", "-"}), "(", ")"));
+    // (000) 00-0000)
+    const int expectedWide[] = {0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2};
+    for (int p = 0; p < 16; ++p) {
+        field.OnLButtonDown(p);
+        EXPECT_EQ(field.GetCurrentSegment(), expectedWide[p]) << "position " << p;
+    }
+}
+
+TEST(FieldLayout, WithoutALayoutKeysAndClicksSelectNothing)
+{
+    FieldModel field;
+    field.OnKeyDown(FieldKey::Right);
+    field.OnKeyDown(FieldKey::Left);
+    field.OnLButtonDown(3);
+    field.OnChar(U'1');
+    EXPECT_EQ(field.GetCurrentSegment(), -1);
+    EXPECT_EQ(field.GetCurrentRange().nStart, 0);
+    EXPECT_EQ(field.GetCurrentRange().nEnd, 0);
+    EXPECT_TRUE(field.SetSegmentTexts({}));
+    EXPECT_EQ(field.ComposeText(), QString());
+}
+
+int TypeInto(CIntSegment &segment, const char *pszKeys)
+{
+    for (const char *p = pszKeys; *p; ++p)
+        segment.AcceptChar(static_cast<unsigned char>(*p));
+    return static_cast<int>(segment.GetValue());
+}
+
+TEST(IntSegment, TypedDigitsRestartWhenTheyPassTheMaximum)
+{
+    struct Row {
+        int nMinimum, nMaximum;
+        const char *keys;
+        int nValue;
+    };
+    const Row rows[] = {
+        {0, 23, "19", 19},    {0, 23, "25", 5},      {0, 23, "193", 3},   {0, 23, "0007", 7},
+        {0, 59, "99", 9},     {0, 59, "599", 9},     {0, 9999, "20245", 5}, {1, 31, "0", 0},
+        {-50, 50, "-12", -12}, {-50, 50, "1-2", -12}, {-50, 50, "-12-", 12}, {-50, 50, "-60", 0},
+        {-50, 50, "-7", -7},  {0, 5, "7", 0},        {0, 5, "37", 3},     {0, 5, "3", 3},
+        {0, 23, "-1", 1},     {0, 23, "a1b.", 1},
+    };
+    for (const Row &row : rows) {
+        CIntSegment segment(row.nMinimum, row.nMaximum, 1);
+        EXPECT_EQ(TypeInto(segment, row.keys), row.nValue)
+            << row.keys << " in " << row.nMinimum << ".." << row.nMaximum;
+    }
+}
+
+TEST(IntSegment, RefusedCharactersChangeNothing)
+{
+    CIntSegment segment(0, 5, 1);
+    EXPECT_TRUE(segment.AcceptChar(U'4'));
+    EXPECT_FALSE(segment.AcceptChar(U'9'));
+    EXPECT_FALSE(segment.AcceptChar(U'-'));
+    EXPECT_FALSE(segment.AcceptChar(U'x'));
+    EXPECT_FALSE(segment.AcceptChar(U'\x663'));
+    EXPECT_EQ(segment.GetValue(), 4.0);
+}
+
+TEST(IntSegment, SteppingWrapsAndForgetsTypedDigits)
+{
+    CIntSegment hour(0, 23, 1);
+    hour.SetValue(23);
+    hour.Increment();
+    EXPECT_EQ(hour.GetValue(), 0.0);
+    hour.Decrement();
+    EXPECT_EQ(hour.GetValue(), 23.0);
+
+    CIntSegment fives(0, 59, 5);
+    fives.SetValue(55);
+    fives.Increment();
+    EXPECT_EQ(fives.GetValue(), 0.0);
+    fives.SetValue(3);
+    fives.Decrement();
+    EXPECT_EQ(fives.GetValue(), 59.0);
+
+    CIntSegment minute(0, 59, 1);
+    TypeInto(minute, "1");
+    minute.Increment();
+    EXPECT_EQ(TypeInto(minute, "2"), 2) << "typed digits survived Increment";
+    minute.Decrement();
+    EXPECT_EQ(TypeInto(minute, "3"), 3) << "typed digits survived Decrement";
+
+    CIntSegment wide(INT_MIN, INT_MAX, 1);
+    wide.SetValue(INT_MAX);
+    wide.Increment();
+    EXPECT_EQ(wide.GetValue(), static_cast<double>(INT_MIN));
+    wide.Decrement();
+    EXPECT_EQ(wide.GetValue(), static_cast<double>(INT_MAX));
+}
+
+TEST(IntSegment, SetValueAndResetKeepTheRange)
+{
+    CIntSegment day(1, 31, 1);
+    EXPECT_EQ(day.GetValue(), 0.0) << "a new segment starts at 0";
+    day.SetValue(32);
+    day.SetValue(0);
+    EXPECT_EQ(day.GetValue(), 0.0);
+    day.SetValue(31);
+    EXPECT_EQ(day.GetValue(), 31.0);
+    EXPECT_EQ(TypeInto(day, "2"), 2) << "SetValue empties the typed digits";
+
+    CIntSegment range(5, 30, 1);
+    TypeInto(range, "1");
+    range.Reset();
+    EXPECT_EQ(range.GetValue(), 5.0);
+    EXPECT_EQ(TypeInto(range, "2"), 12) << "Reset keeps the typed digits";
+
+    CIntSegment signedSeg(-9, 9, 1);
+    TypeInto(signedSeg, "-");
+    signedSeg.SetValue(0);
+    EXPECT_EQ(TypeInto(signedSeg, "4"), 4) << "setting 0 clears the sign";
+
+    EXPECT_TRUE(range.IsGreater(11.5));
+    EXPECT_FALSE(range.IsGreater(12));
+    EXPECT_TRUE(range.IsGreaterOrEqual(12));
+    EXPECT_TRUE(range.IsLess(12.5));
+    EXPECT_FALSE(range.IsLess(12));
+    EXPECT_TRUE(range.IsLessOrEqual(12));
+    EXPECT_TRUE(range.IsEqual(12));
+    EXPECT_FALSE(range.IsEqual(11));
+}
+
+TEST(TextNumber, LeadingIntegerReadsLikeAtoi)
+{
+    const std::pair<const char *, int> rows[] = {
+        {"12", 12}, {"07", 7}, {"ab", 0}, {"1a", 1}, {"-5", -5}, {"+5", 5}, {" 9", 9}, {"", 0},
+        {"-", 0},   {"99999999999", INT_MAX}, {"-99999999999", INT_MIN},
+    };
+    for (auto [pszText, nValue] : rows)
+        EXPECT_EQ(LeadingInteger(QString::fromUtf8(pszText)), nValue) << pszText;
+}
+
+} // namespace

@@ -1,0 +1,263 @@
+// Widget tests of the time-of-day field control with real key and mouse events.
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include "fieldedit/TimeEdit.h"
+#include "fieldedit/tests/FieldWidgetHelpers.h"
+
+class TimeEditTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newControlShowsMidnightWithTheHourSelected();
+    void typingAdvancesThroughHourAndMinute();
+    void singleDigitsAndDigitsPastTheMaximum();
+    void upAndDownWrap();
+    void backspaceAndDeleteClearTheSegment();
+    void navigationKeysWrap();
+    void clicksSelectTheSegmentAtThePosition();
+    void refusedInputLeavesTheText();
+    void dragAndDoubleClickSelectNothingElse();
+    void setTimeRedraws();
+    void coloursReturnThePreviousColour();
+    void dialogKeepsTabAndEscape();
+};
+
+namespace {
+
+void ExpectTime(const CTimeEdit &edit, int nHour, int nMinute, int nSecond)
+{
+    int h = -1, m = -1, s = -1;
+    edit.GetTime(h, m, s);
+    QCOMPARE(h, nHour);
+    QCOMPARE(m, nMinute);
+    QCOMPARE(s, nSecond);
+}
+
+} // namespace
+
+void TimeEditTest::newControlShowsMidnightWithTheHourSelected()
+{
+    CTimeEdit edit;
+    QCOMPARE(edit.text(), QStringLiteral("00:00:00"));
+    QVERIFY(ShowFocused(edit));
+    QCOMPARE(Selection(edit), QStringLiteral("0+2"));
+    QCOMPARE(edit.GetCurrentSegment(), 0);
+    ExpectTime(edit, 0, 0, 0);
+}
+
+void TimeEditTest::typingAdvancesThroughHourAndMinute()
+{
+    CTimeEdit edit;
+    QVERIFY(ShowFocused(edit));
+    QTest::keyClicks(&edit, "1");
+    QCOMPARE(edit.text(), QStringLiteral("01:00:00"));
+    QCOMPARE(Selection(edit), QStringLiteral("0+2"));
+    QTest::keyClicks(&edit, "2");
+    QCOMPARE(edit.text(), QStringLiteral("12:00:00"));
+    QCOMPARE(Selection(edit), QStringLiteral("3+2"));
+    QTest::keyClicks(&edit, "30");
+    QCOMPARE(edit.text(), QStringLiteral("12:30:00"));
+    QCOMPARE(Selection(edit), QStringLiteral("6+2"));
+    QTest::keyClicks(&edit, "45");
+    QCOMPARE(edit.text(), QStringLiteral("12:30:45"));
+    QCOMPARE(Selection(edit), QStringLiteral("6+2"));
+    ExpectTime(edit, 12, 30, 45);
+}
+
+void TimeEditTest::singleDigitsAndDigitsPastTheMaximum()
+{
+    CTimeEdit seven;
+    QVERIFY(ShowFocused(seven));
+    QTest::keyClick(&seven, Qt::Key_7);
+    QCOMPARE(seven.text(), QStringLiteral("07:00:00"));
+    QCOMPARE(seven.GetCurrentSegment(), 0);
+
+    CTimeEdit twentyFive;
+    QVERIFY(ShowFocused(twentyFive));
+    QTest::keyClicks(&twentyFive, "25");
+    QCOMPARE(twentyFive.text(), QStringLiteral("05:00:00"));
+    QCOMPARE(Selection(twentyFive), QStringLiteral("3+2"));
+}
+
+void TimeEditTest::upAndDownWrap()
+{
+    CTimeEdit edit;
+    QVERIFY(ShowFocused(edit));
+    QTest::keyClicks(&edit, "23");
+    QTest::keyClick(&edit, Qt::Key_Left);
+    QTest::keyClick(&edit, Qt::Key_Up);
+    QCOMPARE(edit.text(), QStringLiteral("00:00:00"));
+    QCOMPARE(Selection(edit), QStringLiteral("0+2"));
+    QTest::keyClick(&edit, Qt::Key_Down);
+    QCOMPARE(edit.text(), QStringLiteral("23:00:00"));
+    QTest::keyClick(&edit, Qt::Key_Right);
+    QTest::keyClick(&edit, Qt::Key_Down);
+    QCOMPARE(edit.text(), QStringLiteral("23:59:00"));
+    QCOMPARE(Selection(edit), QStringLiteral("3+2"));
+    QTest::keyClick(&edit, Qt::Key_Up);
+    QCOMPARE(edit.text(), QStringLiteral("23:00:00"));
+    ExpectTime(edit, 23, 0, 0);
+}
+
+void TimeEditTest::backspaceAndDeleteClearTheSegment()
+{
+    CTimeEdit edit;
+    QVERIFY(ShowFocused(edit));
+    QTest::keyClicks(&edit, "1234");
+    QTest::keyClick(&edit, Qt::Key_Left);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QCOMPARE(edit.text(), QStringLiteral("12:00:00"));
+    QCOMPARE(Selection(edit), QStringLiteral("3+2"));
+    QTest::keyClick(&edit, Qt::Key_5);
+    QCOMPARE(edit.text(), QStringLiteral("12:05:00"));
+    QCOMPARE(edit.GetCurrentSegment(), 1);
+
+    QTest::keyClick(&edit, Qt::Key_Left);
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    QCOMPARE(edit.text(), QStringLiteral("00:05:00"));
+    QTest::keyClick(&edit, Qt::Key_9);
+    QCOMPARE(edit.text(), QStringLiteral("09:05:00"));
+    QCOMPARE(edit.GetCurrentSegment(), 0);
+}
+
+void TimeEditTest::navigationKeysWrap()
+{
+    CTimeEdit edit;
+    QVERIFY(ShowFocused(edit));
+    QTest::keyClick(&edit, Qt::Key_Left);
+    QCOMPARE(Selection(edit), QStringLiteral("6+2"));
+    QTest::keyClick(&edit, Qt::Key_Right);
+    QCOMPARE(Selection(edit), QStringLiteral("0+2"));
+    QTest::keyClick(&edit, Qt::Key_Space);
+    QCOMPARE(Selection(edit), QStringLiteral("3+2"));
+    QTest::keyClick(&edit, Qt::Key_Space);
+    QTest::keyClick(&edit, Qt::Key_Space);
+    QCOMPARE(Selection(edit), QStringLiteral("0+2"));
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_End, Qt::Key_Insert, Qt::Key_PageDown})
+        QTest::keyClick(&edit, key);
+    QCOMPARE(Selection(edit), QStringLiteral("0+2"));
+    QCOMPARE(edit.text(), QStringLiteral("00:00:00"));
+}
+
+void TimeEditTest::clicksSelectTheSegmentAtThePosition()
+{
+    CTimeEdit edit;
+    QVERIFY(ShowFocused(edit));
+    const std::pair<int, const char *> rows[] = {{5, "6+2"}, {2, "0+2"}, {3, "3+2"}, {8, "6+2"}, {0, "0+2"}, {4, "3+2"}};
+    for (auto [nPos, pszSelection] : rows) {
+        const QPoint point = PointAtCharPos(edit, nPos);
+        QVERIFY2(point.x() >= 0, qPrintable(QStringLiteral("no point for position %1").arg(nPos)));
+        QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, point);
+        QCOMPARE(Selection(edit), QString::fromLatin1(pszSelection));
+    }
+    QCOMPARE(edit.text(), QStringLiteral("00:00:00"));
+}
+
+void TimeEditTest::refusedInputLeavesTheText()
+{
+    CTimeEdit edit;
+    QVERIFY(ShowFocused(edit));
+    QTest::keyClicks(&edit, "13");
+    QTest::keyClicks(&edit, "ab-+.Z:");
+    QCOMPARE(edit.text(), QStringLiteral("13:00:00"));
+    QCOMPARE(Selection(edit), QStringLiteral("3+2"));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("99:99:99"));
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&edit, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(edit.text(), QStringLiteral("13:00:00"));
+    QCOMPARE(Selection(edit), QStringLiteral("3+2"));
+    QTest::keyClick(&edit, Qt::Key_4, Qt::ControlModifier);
+    QCOMPARE(edit.text(), QStringLiteral("13:00:00"));
+}
+
+void TimeEditTest::dragAndDoubleClickSelectNothingElse()
+{
+    CTimeEdit edit;
+    QVERIFY(ShowFocused(edit));
+    const QPoint start = PointAtCharPos(edit, 0);
+    const QPoint end = PointAtCharPos(edit, 8);
+    SendMouse(edit, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(edit, QEvent::MouseMove, end, Qt::NoButton, Qt::LeftButton);
+    SendMouse(edit, QEvent::MouseButtonRelease, end, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(Selection(edit), QStringLiteral("0+2"));
+
+    const QPoint second = PointAtCharPos(edit, 7);
+    QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, second);
+    QCOMPARE(Selection(edit), QStringLiteral("6+2"));
+    // The double click event alone, away from the current segment: it selects no word.
+    QTest::mouseDClick(&edit, Qt::LeftButton, Qt::NoModifier, PointAtCharPos(edit, 1));
+    QCOMPARE(Selection(edit), QStringLiteral("6+2"));
+
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, start, edit.mapToGlobal(start));
+    QApplication::sendEvent(&edit, &menuEvent);
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
+    QCOMPARE(Selection(edit), QStringLiteral("6+2"));
+    QCOMPARE(edit.text(), QStringLiteral("00:00:00"));
+}
+
+void TimeEditTest::setTimeRedraws()
+{
+    CTimeEdit edit;
+    QVERIFY(ShowFocused(edit));
+    QTest::keyClick(&edit, Qt::Key_Right);
+    QVERIFY(edit.SetTime(QStringLiteral("07:05:09")));
+    QCOMPARE(edit.text(), QStringLiteral("07:05:09"));
+    QCOMPARE(Selection(edit), QStringLiteral("3+2"));
+    QVERIFY(!edit.SetTime(QStringLiteral("7:5")));
+    QVERIFY(edit.SetTime(QStringLiteral("25:61:30")));
+    QCOMPARE(edit.text(), QStringLiteral("07:05:30"));
+    ExpectTime(edit, 7, 5, 30);
+}
+
+void TimeEditTest::coloursReturnThePreviousColour()
+{
+    CTimeEdit edit;
+    QCOMPARE(edit.SetBackColor(0xFFFFFF), ColorRef(0x000000));
+    QCOMPARE(edit.SetForeColor(0x000000), ColorRef(0xFFFFFF));
+    QCOMPARE(edit.SetBackColor(0x00336699), ColorRef(0xFFFFFF));
+    QCOMPARE(edit.SetForeColor(0x000000FF), ColorRef(0x000000));
+    QCOMPARE(edit.palette().color(QPalette::Base), QColor(0x99, 0x66, 0x33));
+    QCOMPARE(edit.palette().color(QPalette::Text), QColor(0xFF, 0x00, 0x00));
+
+    edit.resize(320, 32);
+    const QImage image = edit.grab().toImage();
+    QCOMPARE(image.pixelColor(image.width() - 8, image.height() / 2), QColor(0x99, 0x66, 0x33));
+}
+
+void TimeEditTest::dialogKeepsTabAndEscape()
+{
+    QDialog dialog;
+    auto *pLayout = new QVBoxLayout(&dialog);
+    auto *pOther = new QLineEdit(&dialog);
+    auto *pTime = new CTimeEdit(&dialog);
+    pLayout->addWidget(pOther);
+    pLayout->addWidget(pTime);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.activateWindow();
+    pTime->setFocus(Qt::OtherFocusReason);
+    QVERIFY(QTest::qWaitFor([pTime] { return pTime->hasFocus(); }));
+    QTest::keyClick(pTime, Qt::Key_Right);
+
+    QTest::keyClick(pTime, Qt::Key_Tab);
+    QVERIFY(pOther->hasFocus());
+    QTest::keyClick(pOther, Qt::Key_Tab);
+    QVERIFY(pTime->hasFocus());
+    QCOMPARE(Selection(*pTime), QStringLiteral("3+2"));
+
+    QTest::keyClick(pTime, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+QTEST_MAIN(TimeEditTest)
+#include "TimeEditTest.moc"
