@@ -11,6 +11,9 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include "gfx/BitmapFile.h"
+#include "gfx/Dib.h"
+#include "gfx/Shape.h"
 #include "res/Resources.h"
 
 namespace {
@@ -212,6 +215,7 @@ private slots:
     void shippedDigitStripsFollowTheGlyphLayout();
     void shippedPopupPictureLeavesTheTextBoxPlain();
     void fallbackSkinFollowsTheSameRules();
+    void programReadsEveryPictureAsDrawn();
     void programAndDayIcons();
     void arrowCursorHasItsHotSpotAtTheTip();
 };
@@ -328,6 +332,29 @@ void PicturesTest::fallbackSkinFollowsTheSameRules()
     QVERIFY2(problem.isEmpty(), qPrintable("digits: " + problem));
     problem = PopupProblem(ReadPicture(FallbackPopupPath()));
     QVERIFY2(problem.isEmpty(), qPrintable("popup: " + problem));
+}
+
+void PicturesTest::programReadsEveryPictureAsDrawn()
+{
+    QStringList paths;
+    for (const QString &name : SkinFiles("BK") + SkinFiles("NUM") + QStringList{QString::fromUtf8("通知.MSG")})
+        paths << QDir(ProgramDir()).filePath(name);
+    paths << FallbackBackgroundPath() << FallbackDigitsPath() << FallbackPopupPath();
+    for (const QString &path : paths) {
+        const QImage expected = ReadPicture(path);
+        QImage loaded;
+        QVERIFY2(LoadBitmapFile(path, loaded), qPrintable(path));
+        QVERIFY2(loaded.convertToFormat(QImage::Format_RGB32) == expected, qPrintable(path));
+        const CDib dib(path);
+        QVERIFY2(dib.IsLoaded(), qPrintable(path));
+        QCOMPARE(QSize(dib.Width(), dib.Height()), expected.size());
+        QCOMPARE(dib.ColorCount(), 0);
+        if (path.endsWith(".BK")) {
+            const std::vector<QPoint> markers = DigitBoxMarkers(expected);
+            QCOMPARE(int(markers.size()), 1);
+            QCOMPARE(FindDigitBox(loaded), std::optional<QPoint>(markers.front()));
+        }
+    }
 }
 
 void PicturesTest::programAndDayIcons()

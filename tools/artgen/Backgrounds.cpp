@@ -83,7 +83,7 @@ QImage ClassicBackground()
 
     // Bezel: dark rim, polished ring, dark inner lip.
     painter.setBrush(QColor(36, 38, 46));
-    painter.drawEllipse(centre, 89.6, 89.6);
+    painter.drawEllipse(centre, 89.3, 89.3);
     QConicalGradient metal(centre, 45);
     metal.setColorAt(0.00, QColor(246, 247, 250));
     metal.setColorAt(0.20, QColor(150, 156, 168));
