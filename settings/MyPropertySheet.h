@@ -1,0 +1,57 @@
+// CMyPropertySheet: the modal settings dialog with the About, Display and Time reminders tabs.
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+#include "settings/MyPropertyPage1.h"
+#include "settings/MyPropertyPage2.h"
+#include "settings/MyPropertyPage3.h"
+#include "settings/MyPropertyPage4.h"
+#include "settings/MyPropertyPage5.h"
+
+class QDialogButtonBox;
+class QPushButton;
+class QTabWidget;
+class ClockAccess;
+
+class CMyPropertySheet : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Builds the sheet on the About tab; the caller sets m_pClockWnd before DoModal.
+    explicit CMyPropertySheet(QWidget *parent = nullptr);
+    ~CMyPropertySheet() override;
+
+    // Places the sheet beside the clock and runs it modally; returns QDialog::Accepted or Rejected.
+    int DoModal();
+
+    // Places the sheet: at the clock's left edge, 100 pixels below its top, inside the screen at
+    // the right and bottom.
+    void OnInitDialog();
+
+    QTabWidget *TabWidget() const { return m_tabs; }
+    QPushButton *ApplyButton() const;
+
+    ClockAccess *m_pClockWnd = nullptr;
+    CMyPropertyPage1 m_page1;
+    CMyPropertyPage2 m_page2;
+    CMyPropertyPage3 m_page3;
+    CMyPropertyPage4 m_page4;
+    CMyPropertyPage5 m_page5;
+
+private slots:
+    void OnOK();
+    void OnApplyNow();
+    void OnPageModified();
+
+private:
+    void AddPage(CPropertyPage &page);
+    // OnApply of every created page; false when one of them refused.
+    bool ApplyPages();
+
+    QList<CPropertyPage *> m_arrPages;
+    QTabWidget *m_tabs = nullptr;
+    QDialogButtonBox *m_buttons = nullptr;
+};

@@ -1,0 +1,215 @@
+// Tests of the settings page rules: list order and rows, add/modify/delete, skin choice, placement.
+#include "settings/PageRules.h"
+
+#include <memory>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "platform/Gbk.h"
+#include "reminders/ReminderMap.h"
+#include "reminders/ReminderRecord.h"
+
+namespace {
+
+std::string Gbk(const QString &text)
+{
+    return platform::ToGbk(text).value();
+}
+
+void PutRecord(ReminderMap &map, int year, int month, int day, int hour, int minute, int second,
+               int enabled, const std::string &message, int kind = ReminderRecord::KindDaily)
+{
+    auto record = std::make_unique<ReminderRecord>();
+    record->Set(year, month, day, hour, minute, second, enabled, message, kind, 0);
+    map.Insert(std::move(record));
+}
+
+QStringList Times(const ReminderMap &map)
+{
+    QStringList times;
+    for (const ReminderRow &row : ReminderRows(map))
+        times << row.strTime;
+    return times;
+}
+
+} // namespace
+
+TEST(PageRulesTest, RowsFollowTheTimeOfDay)
+{
+    ReminderMap map;
+    EXPECT_TRUE(ReminderRows(map).empty());
+
+    ASSERT_EQ(AddReminder(map, 12, 0, 0, true, Gbk(QStringLiteral("午饭"))), AddResult::Added);
+    ASSERT_EQ(AddReminder(map, 8, 30, 0, false, ""), AddResult::Added);
+    ASSERT_EQ(AddReminder(map, 8, 5, 10, true, "50%"), AddResult::Added);
+    const std::vector<ReminderRow> rows = ReminderRows(map);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].strTime, QStringLiteral("08:05:10"));
+    EXPECT_EQ(rows[0].strEnabled, QStringLiteral("是"));
+    EXPECT_EQ(rows[0].strMessage, QStringLiteral("50%"));
+    EXPECT_EQ(rows[1].strTime, QStringLiteral("08:30:00"));
+    EXPECT_EQ(rows[1].strEnabled, QStringLiteral("否"));
+    EXPECT_EQ(rows[1].strMessage, QString());
+    EXPECT_EQ(rows[2].strTime, QStringLiteral("12:00:00"));
+    EXPECT_EQ(rows[2].strMessage, QStringLiteral("午饭"));
+
+    // Hours outrank minutes, minutes outrank seconds, whatever the map's own order.
+    ReminderMap mixed;
+    std::mt19937 random(7);
+    std::vector<int> seconds(200);
+    for (int &s : seconds) {
+        s = static_cast<int>(random() % 86400);
+        AddReminder(mixed, s / 3600, s / 60 % 60, s % 60, true, "");
+    }
+    const QStringList times = Times(mixed);
+    ASSERT_EQ(static_cast<std::size_t>(times.size()), mixed.Size());
+    for (qsizetype i = 1; i < times.size(); ++i)
+        EXPECT_LT(times[i - 1], times[i]) << "rows " << i - 1 << " and " << i;
+
+    // A record from the file dated otherwise shows its time of day only.
+    PutRecord(map, 2008, 3, 14, 7, 5, 0, 1, "x", ReminderRecord::KindToday);
+    EXPECT_EQ(Times(map), (QStringList{QStringLiteral("07:05:00"), QStringLiteral("08:05:10"),
+                                       QStringLiteral("08:30:00"), QStringLiteral("12:00:00")}));
+
+    ReminderRecord early;
+    ReminderRecord late;
+    early.Set(1971, 1, 1, 9, 59, 59, 1, "", ReminderRecord::KindDaily, 0);
+    late.Set(1971, 1, 1, 10, 0, 0, 1, "", ReminderRecord::KindDaily, 0);
+    EXPECT_TRUE(CompareByTime(early, late));
+    EXPECT_FALSE(CompareByTime(late, early));
+    EXPECT_FALSE(CompareByTime(early, early));
+}
+
+TEST(PageRulesTest, AddRefusesATimeThatIsTaken)
+{
+    ReminderMap map;
+    ASSERT_EQ(AddReminder(map, 7, 5, 0, true, "up"), AddResult::Added);
+    const ReminderRecord *record = map.Lookup("1971:01:01:07:05:00");
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->kind, ReminderRecord::KindDaily);
+    EXPECT_EQ(record->year, 1971);
+    EXPECT_EQ(record->month, 1);
+    EXPECT_EQ(record->day, 1);
+    EXPECT_EQ(record->enabled, 1);
+    EXPECT_EQ(record->message, "up");
+
+    EXPECT_EQ(AddReminder(map, 7, 5, 0, false, "other"), AddResult::Duplicate);
+    EXPECT_EQ(map.Size(), 1u);
+    EXPECT_EQ(map.Lookup("1971:01:01:07:05:00"), record);
+    EXPECT_EQ(record->enabled, 1);
+    EXPECT_EQ(record->message, "up");
+
+    ASSERT_EQ(AddReminder(map, 0, 0, 0, false, ""), AddResult::Added);
+    EXPECT_EQ(map.Lookup("1971:01:01:00:00:00")->enabled, 0);
+}
+
+TEST(PageRulesTest, ModifyAndDeleteWorkOnTheRowsTime)
+{
+    ReminderMap map;
+    AddReminder(map, 7, 0, 0, true, "seven");
+    AddReminder(map, 8, 0, 0, true, "eight");
+    AddReminder(map, 9, 0, 0, false, "nine");
+
+    // In place: same time, new flag and message, as a fresh unarmed record.
+    map.Lookup("1971:01:01:09:00:00")->armed = true;
+    ModifyReminder(map, QStringLiteral("09:00:00"), 9, 0, 0, true, "NINE");
+    const ReminderRecord *nine = map.Lookup("1971:01:01:09:00:00");
+    ASSERT_NE(nine, nullptr);
+    EXPECT_EQ(nine->enabled, 1);
+    EXPECT_EQ(nine->message, "NINE");
+    EXPECT_FALSE(nine->armed);
+    EXPECT_EQ(map.Size(), 3u);
+
+    // Onto another row's time: both old rows go, one record with the editor's values stays.
+    ModifyReminder(map, QStringLiteral("07:00:00"), 8, 0, 0, false, "merged");
+    EXPECT_EQ(Times(map), (QStringList{QStringLiteral("08:00:00"), QStringLiteral("09:00:00")}));
+    EXPECT_EQ(map.Lookup("1971:01:01:08:00:00")->message, "merged");
+    EXPECT_EQ(map.Lookup("1971:01:01:08:00:00")->enabled, 0);
+
+    // To a free time.
+    ModifyReminder(map, QStringLiteral("08:00:00"), 23, 59, 59, true, "late");
+    EXPECT_EQ(Times(map), (QStringList{QStringLiteral("09:00:00"), QStringLiteral("23:59:59")}));
+
+    EXPECT_TRUE(DeleteReminder(map, QStringLiteral("09:00:00")));
+    EXPECT_FALSE(DeleteReminder(map, QStringLiteral("09:00:00")));
+    EXPECT_EQ(Times(map), QStringList{QStringLiteral("23:59:59")});
+
+    // A record dated other than 1971-01-01 is not found under its row's time.
+    PutRecord(map, 2008, 3, 14, 6, 30, 0, 1, "dated", ReminderRecord::KindToday);
+    EXPECT_FALSE(DeleteReminder(map, QStringLiteral("06:30:00")));
+    EXPECT_NE(map.Lookup("2008:03:14:06:30:00"), nullptr);
+    ModifyReminder(map, QStringLiteral("06:30:00"), 6, 30, 0, true, "copy");
+    EXPECT_NE(map.Lookup("2008:03:14:06:30:00"), nullptr);
+    EXPECT_EQ(map.Lookup("1971:01:01:06:30:00")->message, "copy");
+    EXPECT_EQ(map.Size(), 3u);
+
+    EXPECT_EQ(KeyOfRowTime(QStringLiteral("07:05:00")), "1971:01:01:07:05:00");
+}
+
+TEST(PageRulesTest, SkinChoiceCountsAcceptedChanges)
+{
+    const QStringList names = {QStringLiteral("Classic"), QStringLiteral("sea"),
+                               QStringLiteral("Night"), QStringLiteral("SEA")};
+    EXPECT_EQ(PreselectIndex(names, QStringLiteral("classic")), 0);
+    EXPECT_EQ(PreselectIndex(names, QStringLiteral("Sea")), 3);
+    EXPECT_EQ(PreselectIndex(names, QStringLiteral("Forest")), -1);
+    EXPECT_EQ(PreselectIndex(names, QString()), -1);
+    EXPECT_EQ(PreselectIndex({}, QStringLiteral("Sea")), -1);
+    EXPECT_EQ(PreselectIndex({QStringLiteral("Äpfel")}, QStringLiteral("äPFEL")), 0);
+
+    SkinChoice choice(1, -1);
+    choice.OnSelect(1, -1);
+    EXPECT_FALSE(choice.IsChanged());
+    EXPECT_FALSE(choice.Apply(1, -1));
+
+    // Going back to the loaded pair after a change still counts as a change.
+    choice.OnSelect(2, -1);
+    choice.OnSelect(1, -1);
+    EXPECT_TRUE(choice.IsChanged());
+    EXPECT_TRUE(choice.Apply(1, -1));
+    EXPECT_FALSE(choice.IsChanged());
+    EXPECT_FALSE(choice.Apply(1, -1));
+
+    // Only the digit list changed.
+    choice.OnSelect(1, 0);
+    EXPECT_TRUE(choice.Apply(1, 0));
+    EXPECT_EQ(choice.Background(), 1);
+    EXPECT_EQ(choice.ClockStyle(), 0);
+
+    // The applied pair is the new baseline.
+    choice.OnSelect(1, 0);
+    EXPECT_FALSE(choice.IsChanged());
+    choice.OnSelect(3, 0);
+    EXPECT_TRUE(choice.Apply(3, 0));
+    EXPECT_EQ(choice.Background(), 3);
+}
+
+TEST(PageRulesTest, SheetStaysInsideTheRightAndBottomEdges)
+{
+    const QRect screen(0, 0, 1024, 768);
+    const QSize sheet(300, 200);
+    EXPECT_EQ(PlaceSheet({120, 40}, sheet, screen), QPoint(120, 140));
+    // Right edge: reaching it exactly counts as reaching it and lands on the same place.
+    EXPECT_EQ(PlaceSheet({724, 40}, sheet, screen), QPoint(724, 140));
+    EXPECT_EQ(PlaceSheet({723, 40}, sheet, screen), QPoint(723, 140));
+    EXPECT_EQ(PlaceSheet({900, 40}, sheet, screen), QPoint(724, 140));
+    // Bottom edge: a bottom exactly at the edge stays; past it the sheet is pulled up.
+    EXPECT_EQ(PlaceSheet({10, 468}, sheet, screen), QPoint(10, 568));
+    EXPECT_EQ(PlaceSheet({10, 469}, sheet, screen), QPoint(10, 568));
+    EXPECT_EQ(PlaceSheet({10, 700}, sheet, screen), QPoint(10, 568));
+    EXPECT_EQ(PlaceSheet({2000, 2000}, sheet, screen), QPoint(724, 568));
+    // No correction towards the left or the top.
+    EXPECT_EQ(PlaceSheet({-50, -300}, sheet, screen), QPoint(-50, -200));
+    // A screen area that does not start at the origin ends at its own right and bottom.
+    EXPECT_EQ(PlaceSheet({900, 700}, sheet, QRect(0, 30, 1024, 738)), QPoint(724, 568));
+    EXPECT_EQ(PlaceSheet({900, 100}, sheet, QRect(100, 0, 900, 768)), QPoint(700, 200));
+}
+
+TEST(PageRulesTest, DialogUnitsScaleWithTheFont)
+{
+    EXPECT_EQ(DialogUnitsToPixels(QRect(0, 0, 215, 95), QSize(6, 12)), QRect(0, 0, 323, 143));
+    EXPECT_EQ(DialogUnitsToPixels(QRect(0, 0, 215, 95), QSize(7, 14)), QRect(0, 0, 376, 166));
+    EXPECT_EQ(DialogUnitsToPixels(QRect(76, 13, 88, 72), QSize(8, 16)), QRect(152, 26, 176, 144));
+    EXPECT_EQ(DialogUnitsToPixels(QRect(-4, -8, 2, 4), QSize(8, 16)), QRect(-8, -16, 4, 8));
+}

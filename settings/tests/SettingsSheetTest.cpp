@@ -1,0 +1,547 @@
+// Widget tests of the settings sheet: tabs and placement, the Display page's change rules and the
+// Time reminders page working on a real notify.dat, all driven by key and mouse events.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <QtEndian>
+
+#include <memory>
+
+#include "fieldedit/TimeEdit.h"
+#include "platform/Gbk.h"
+#include "platform/UserMessage.h"
+#include "reminders/ReminderMap.h"
+#include "reminders/ReminderStore.h"
+#include "settings/ClockAccess.h"
+#include "settings/MyPropertySheet.h"
+#include "settings/PageRules.h"
+
+namespace {
+
+class FakeClock : public ClockAccess
+{
+public:
+    QPoint ClockPosition() const override { return m_ptPos; }
+    const QStringList &BackgroundNames() const override { return m_arrBkNames; }
+    const QStringList &DigitNames() const override { return m_arrNumNames; }
+    QString CurrentBackground() const override { return m_strBkName; }
+    QString CurrentDigits() const override { return m_strNumName; }
+    void SaveSkin(const QString &background, const QString &number) override
+    {
+        m_arrSaved << background + QLatin1Char('|') + number;
+    }
+    void SetRestart() override { m_bRestart = true; }
+    ReminderMap &Reminders() override { return m_map; }
+    bool SaveReminders() override
+    {
+        ++m_nSaves;
+        return ::SaveReminders(m_map, m_strPath);
+    }
+
+    QPoint m_ptPos{10, 20};
+    QStringList m_arrBkNames;
+    QStringList m_arrNumNames;
+    QString m_strBkName;
+    QString m_strNumName;
+    QStringList m_arrSaved;
+    bool m_bRestart = false;
+    ReminderMap m_map;
+    QString m_strPath;
+    int m_nSaves = 0;
+};
+
+// One record as the reminder file holds it.
+struct FileRecord {
+    int enabled, year, month, day, hour, minute, second, kind;
+    QByteArray key, message;
+    bool operator==(const FileRecord &) const = default;
+};
+
+// Reads a reminder file independently of the program's reader; an empty optional when malformed.
+std::optional<QList<FileRecord>> ParseNotify(const QByteArray &bytes)
+{
+    qsizetype at = 0;
+    auto int32 = [&](int &out) {
+        if (at + 4 > bytes.size())
+            return false;
+        out = qFromLittleEndian<qint32>(bytes.constData() + at);
+        at += 4;
+        return true;
+    };
+    auto text = [&](QByteArray &out) {
+        int length = 0;
+        if (!int32(length) || length < 0 || at + length > bytes.size())
+            return false;
+        out = bytes.mid(at, length);
+        at += length;
+        return true;
+    };
+    if (!bytes.startsWith("NOTIFYS"))
+        return std::nullopt;
+    at = 7;
+    int count = 0;
+    if (!int32(count))
+        return std::nullopt;
+    QList<FileRecord> records;
+    for (int i = 0; i < count; ++i) {
+        FileRecord r{};
+        if (!int32(r.enabled) || !int32(r.year) || !int32(r.month) || !int32(r.day) || !int32(r.hour)
+            || !int32(r.minute) || !int32(r.second) || !int32(r.kind) || !text(r.key) || !text(r.message))
+            return std::nullopt;
+        records << r;
+    }
+    if (at != bytes.size())
+        return std::nullopt;
+    std::sort(records.begin(), records.end(),
+              [](const FileRecord &a, const FileRecord &b) { return a.key < b.key; });
+    return records;
+}
+
+FileRecord Daily(int enabled, int hour, int minute, int second, const QString &message)
+{
+    return {enabled, 1971, 1, 1, hour, minute, second, 1,
+            QByteArray(FormatTimeKey(1971, 1, 1, hour, minute, second).c_str()),
+            QByteArray::fromStdString(platform::ToGbk(message).value())};
+}
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Types text as key events carrying it, one character at a time.
+void TypeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+QStringList RowTexts(const QTreeWidget *list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *item = list->topLevelItem(i);
+        rows << item->text(0) + QLatin1Char(' ') + item->text(1) + QLatin1Char(' ') + item->text(2);
+    }
+    return rows;
+}
+
+} // namespace
+
+class SettingsSheetTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void sheetOpensOnAboutWithThreeTabs();
+    void sheetIsPlacedBesideTheClock();
+    void displayPagePreselectsIgnoringCase();
+    void displayPageApplyWritesOnceAndRestartSurvivesCancel();
+    void displayPageWithoutChangeWritesNothing();
+    void displayPageWritesAnEmptyNameForNoSelection();
+    void remindersPageWritesEveryEditAtOnce();
+    void remindersPageDoesNothingWithoutASelectedRow();
+    void messageEditTakesThirtyGbkBytes();
+    void failedSaveIsToldAndTheChangeKept();
+
+private:
+    void OpenTab(int index);
+    QPushButton *Button(QDialogButtonBox::StandardButton which) const;
+    template <typename T> T *Find(const char *name) const
+    {
+        T *widget = m_sheet->findChild<T *>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no widget %s", name);
+        return widget;
+    }
+    void TypeTime(const char *digits);
+    void DoubleClickRow(int row);
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<FakeClock> m_clock;
+    std::unique_ptr<CMyPropertySheet> m_sheet;
+    QStringList m_messages;
+};
+
+void SettingsSheetTest::initTestCase()
+{
+    QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("AR PL UMing CN"));
+    platform::SetUserMessageHandler([this](const QString &text) { m_messages << text; });
+}
+
+void SettingsSheetTest::init()
+{
+    m_messages.clear();
+    m_clock = std::make_unique<FakeClock>();
+    m_clock->m_arrBkNames = {QStringLiteral("Classic"), QStringLiteral("Sea"), QStringLiteral("Night")};
+    m_clock->m_arrNumNames = {QStringLiteral("Green"), QStringLiteral("Red")};
+    m_clock->m_strBkName = QStringLiteral("sEA");
+    m_clock->m_strNumName = QStringLiteral("Blue");
+    m_clock->m_strPath = m_dir.filePath(QStringLiteral("notify.dat"));
+    QFile::remove(m_clock->m_strPath);
+    m_sheet = std::make_unique<CMyPropertySheet>();
+    m_sheet->m_pClockWnd = m_clock.get();
+    m_sheet->OnInitDialog();
+    m_sheet->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_sheet.get()));
+}
+
+void SettingsSheetTest::cleanup()
+{
+    m_sheet.reset();
+    m_clock.reset();
+}
+
+void SettingsSheetTest::OpenTab(int index)
+{
+    QTabBar *bar = m_sheet->TabWidget()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    QCOMPARE(m_sheet->TabWidget()->currentIndex(), index);
+}
+
+QPushButton *SettingsSheetTest::Button(QDialogButtonBox::StandardButton which) const
+{
+    return m_sheet->findChild<QDialogButtonBox *>()->button(which);
+}
+
+void SettingsSheetTest::TypeTime(const char *digits)
+{
+    // A click on the hour, then each segment cleared and typed; the field moves on by itself.
+    auto *time = Find<CTimeEdit>("time");
+    QTest::mouseClick(time, Qt::LeftButton, {}, QPoint(5, time->height() / 2));
+    const QString text = QString::fromLatin1(digits);
+    for (int segment = 0; segment < 3; ++segment) {
+        QTest::keyClick(time, Qt::Key_Delete);
+        QTest::keyClicks(time, text.mid(segment * 2, 2));
+    }
+}
+
+void SettingsSheetTest::DoubleClickRow(int row)
+{
+    auto *list = Find<QTreeWidget>("list");
+    const QPoint at = list->visualItemRect(list->topLevelItem(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+void SettingsSheetTest::sheetOpensOnAboutWithThreeTabs()
+{
+    QCOMPARE(m_sheet->windowTitle(), QStringLiteral("Amberlane 电子闹钟 1.0 版"));
+    const QTabWidget *tabs = m_sheet->TabWidget();
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("关于"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("显示"));
+    QCOMPARE(tabs->tabText(2), QStringLiteral("时间提醒"));
+    QCOMPARE(tabs->currentIndex(), 0);
+    QVERIFY(tabs->indexOf(&m_sheet->m_page4) < 0 && tabs->indexOf(&m_sheet->m_page5) < 0);
+
+    // Only the shown page is built.
+    QVERIFY(m_sheet->m_page1.IsCreated());
+    QVERIFY(!m_sheet->m_page2.IsCreated());
+    QVERIFY(!m_sheet->m_page3.IsCreated());
+    QVERIFY(!m_sheet->m_page4.IsCreated() && !m_sheet->m_page5.IsCreated());
+    QCOMPARE(Find<QLabel>("product")->text(), QStringLiteral("Amberlane 电子闹钟 1.0 版"));
+    QVERIFY(Find<QLabel>("product")->isVisible());
+    QVERIFY(Find<QLabel>("contact")->isVisible());
+    QVERIFY(!Find<QPushButton>("homepage")->isVisible());
+
+    QVERIFY(Button(QDialogButtonBox::Ok)->isEnabled());
+    QVERIFY(!Button(QDialogButtonBox::Apply)->isEnabled());
+    OpenTab(2);
+    QVERIFY(m_sheet->m_page3.IsCreated());
+    QVERIFY(Find<QTreeWidget>("list")->isVisible());
+    QVERIFY(!m_sheet->m_page2.IsCreated());
+
+    // The pages take the template size in the dialog font, the reminders page being taller.
+    QVERIFY(m_sheet->m_page3.minimumHeight() > m_sheet->m_page1.minimumHeight());
+    QCOMPARE(m_sheet->m_page3.minimumWidth(), m_sheet->m_page1.minimumWidth());
+}
+
+void SettingsSheetTest::sheetIsPlacedBesideTheClock()
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(m_sheet->pos(), QPoint(10, 120));
+
+    m_clock->m_ptPos = QPoint(area.right() - 5, area.bottom() - 5);
+    m_sheet->OnInitDialog();
+    const QRect frame = m_sheet->frameGeometry();
+    QCOMPARE(frame.right(), area.right());
+    QCOMPARE(frame.bottom(), area.bottom());
+
+    m_clock->m_ptPos = QPoint(-40, -300);
+    m_sheet->OnInitDialog();
+    QCOMPARE(m_sheet->pos(), QPoint(-40, -200));
+}
+
+void SettingsSheetTest::displayPagePreselectsIgnoringCase()
+{
+    OpenTab(1);
+    auto *background = Find<QComboBox>("background");
+    auto *clockStyle = Find<QComboBox>("clockStyle");
+    QVERIFY(background->isVisible());
+    QCOMPARE(background->count(), 3);
+    QCOMPARE(background->itemText(2), QStringLiteral("Night"));
+    QCOMPARE(background->currentIndex(), 1);
+    QCOMPARE(clockStyle->count(), 2);
+    QCOMPARE(clockStyle->currentIndex(), -1);
+    QVERIFY(!Button(QDialogButtonBox::Apply)->isEnabled());
+}
+
+void SettingsSheetTest::displayPageApplyWritesOnceAndRestartSurvivesCancel()
+{
+    OpenTab(1);
+    auto *background = Find<QComboBox>("background");
+    auto *clockStyle = Find<QComboBox>("clockStyle");
+    background->setFocus();
+    QTest::keyClick(background, Qt::Key_Down);
+    QCOMPARE(background->currentIndex(), 2);
+    clockStyle->setFocus();
+    QTest::keyClick(clockStyle, Qt::Key_Down);
+    QCOMPARE(clockStyle->currentIndex(), 0);
+    QVERIFY(Button(QDialogButtonBox::Apply)->isEnabled());
+    QVERIFY(m_clock->m_arrSaved.isEmpty());
+
+    QTest::mouseClick(Button(QDialogButtonBox::Apply), Qt::LeftButton);
+    QCOMPARE(m_clock->m_arrSaved, QStringList{QStringLiteral("Night|Green")});
+    QVERIFY(m_clock->m_bRestart);
+    QVERIFY(!Button(QDialogButtonBox::Apply)->isEnabled());
+
+    // Apply again, then OK, with nothing new selected: nothing more is written.
+    QTest::mouseClick(Button(QDialogButtonBox::Apply), Qt::LeftButton);
+    QTest::mouseClick(Button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QCOMPARE(m_clock->m_arrSaved.size(), 1);
+
+    // Apply, then Cancel: the names stay written and the restart stays asked for.
+    m_clock->m_bRestart = false;
+    m_sheet = std::make_unique<CMyPropertySheet>();
+    m_sheet->m_pClockWnd = m_clock.get();
+    m_sheet->show();
+    OpenTab(1);
+    background = Find<QComboBox>("background");
+    background->setFocus();
+    QTest::keyClick(background, Qt::Key_Up);
+    QTest::keyClick(background, Qt::Key_Down); // back to the loaded entry: still a change
+    QCOMPARE(background->currentIndex(), 1);
+    QVERIFY(Button(QDialogButtonBox::Apply)->isEnabled());
+    QTest::mouseClick(Button(QDialogButtonBox::Apply), Qt::LeftButton);
+    QTest::mouseClick(Button(QDialogButtonBox::Cancel), Qt::LeftButton);
+    QCOMPARE(m_sheet->result(), int(QDialog::Rejected));
+    QCOMPARE(m_clock->m_arrSaved, (QStringList{QStringLiteral("Night|Green"), QStringLiteral("Sea|")}));
+    QVERIFY(m_clock->m_bRestart);
+}
+
+void SettingsSheetTest::displayPageWithoutChangeWritesNothing()
+{
+    // Never opened.
+    QTest::mouseClick(Button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QCOMPARE(m_sheet->result(), int(QDialog::Accepted));
+    QVERIFY(m_clock->m_arrSaved.isEmpty());
+    QVERIFY(!m_clock->m_bRestart);
+
+    // Opened, and an entry accepted that is the one already selected.
+    m_sheet = std::make_unique<CMyPropertySheet>();
+    m_sheet->m_pClockWnd = m_clock.get();
+    m_sheet->show();
+    OpenTab(1);
+    auto *background = Find<QComboBox>("background");
+    emit background->activated(background->currentIndex());
+    QVERIFY(!Button(QDialogButtonBox::Apply)->isEnabled());
+    QTest::mouseClick(Button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QVERIFY(m_clock->m_arrSaved.isEmpty());
+    QVERIFY(!m_clock->m_bRestart);
+}
+
+void SettingsSheetTest::displayPageWritesAnEmptyNameForNoSelection()
+{
+    m_clock->m_strBkName = QStringLiteral("Forest");
+    m_clock->m_strNumName = QStringLiteral("red");
+    m_sheet = std::make_unique<CMyPropertySheet>();
+    m_sheet->m_pClockWnd = m_clock.get();
+    m_sheet->show();
+    OpenTab(1);
+    QCOMPARE(Find<QComboBox>("background")->currentIndex(), -1);
+    auto *clockStyle = Find<QComboBox>("clockStyle");
+    QCOMPARE(clockStyle->currentIndex(), 1);
+    clockStyle->setFocus();
+    QTest::keyClick(clockStyle, Qt::Key_Up);
+    QTest::mouseClick(Button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QCOMPARE(m_clock->m_arrSaved, QStringList{QStringLiteral("|Green")});
+    QVERIFY(m_clock->m_bRestart);
+}
+
+void SettingsSheetTest::remindersPageWritesEveryEditAtOnce()
+{
+    const QString path = m_clock->m_strPath;
+    OpenTab(2);
+    auto *list = Find<QTreeWidget>("list");
+    auto *enable = Find<QCheckBox>("enable");
+    auto *message = Find<QLineEdit>("message");
+    auto *add = Find<QPushButton>("add");
+    auto *modify = Find<QPushButton>("modify");
+    auto *remove = Find<QPushButton>("delete");
+    QCOMPARE(list->topLevelItemCount(), 0);
+    QCOMPARE(list->headerItem()->text(0), QStringLiteral("启用"));
+    QCOMPARE(list->headerItem()->text(1), QStringLiteral("时间"));
+    QCOMPARE(list->headerItem()->text(2), QStringLiteral("消息"));
+    QVERIFY(add->isEnabled() && !modify->isEnabled() && !remove->isEnabled());
+
+    // Add: the file is written at once, byte for byte in the reminder file layout.
+    TypeTime("070500");
+    QTest::mouseClick(enable, Qt::LeftButton);
+    TypeText(message, QStringLiteral("wake"));
+    QTest::mouseClick(add, Qt::LeftButton);
+    QByteArray expected("NOTIFYS\x01\x00\x00\x00", 11);
+    for (const int field : {1, 1971, 1, 1, 7, 5, 0, 1, 19}) {
+        char le[4];
+        qToLittleEndian<qint32>(field, le);
+        expected.append(le, 4);
+    }
+    expected += QByteArray("1971:01:01:07:05:00") + QByteArray("\x04\x00\x00\x00", 4) + "wake";
+    QCOMPARE(FileBytes(path), expected);
+    QCOMPARE(RowTexts(list), QStringList{QStringLiteral("是 07:05:00 wake")});
+
+    // The same time again is refused whatever the editor says, and nothing is written.
+    QTest::mouseClick(enable, Qt::LeftButton);
+    message->clear();
+    TypeText(message, QStringLiteral("again"));
+    QTest::mouseClick(add, Qt::LeftButton);
+    QCOMPARE(m_messages, QStringList{QStringLiteral("对应的时间提示已存在")});
+    QCOMPARE(m_clock->m_nSaves, 1);
+    QCOMPARE(FileBytes(path), expected);
+    QCOMPARE(list->topLevelItemCount(), 1);
+
+    // Rows appear in time-of-day order.
+    TypeTime("120000");
+    QTest::mouseClick(enable, Qt::LeftButton);
+    message->clear();
+    TypeText(message, QStringLiteral("午饭"));
+    QTest::mouseClick(add, Qt::LeftButton);
+    TypeTime("083000");
+    QTest::mouseClick(enable, Qt::LeftButton);
+    message->clear();
+    QTest::mouseClick(add, Qt::LeftButton);
+    QCOMPARE(RowTexts(list), (QStringList{QStringLiteral("是 07:05:00 wake"), QStringLiteral("否 08:30:00 "),
+                                          QStringLiteral("是 12:00:00 午饭")}));
+    QCOMPARE(ParseNotify(FileBytes(path)),
+             (QList<FileRecord>{Daily(1, 7, 5, 0, QStringLiteral("wake")), Daily(0, 8, 30, 0, QString()),
+                                Daily(1, 12, 0, 0, QStringLiteral("午饭"))}));
+
+    // Double-click loads the row into the editor and enables Modify and Delete.
+    DoubleClickRow(2);
+    QVERIFY(enable->isChecked());
+    QCOMPARE(Find<CTimeEdit>("time")->text(), QStringLiteral("12:00:00"));
+    QCOMPARE(message->text(), QStringLiteral("午饭"));
+    QVERIFY(modify->isEnabled() && remove->isEnabled());
+
+    // Modify onto another row's time: one reminder there, with the editor's values.
+    TypeTime("083000");
+    QTest::mouseClick(enable, Qt::LeftButton);
+    message->selectAll();
+    TypeText(message, QStringLiteral("午睡"));
+    QTest::mouseClick(modify, Qt::LeftButton);
+    QCOMPARE(RowTexts(list), (QStringList{QStringLiteral("是 07:05:00 wake"), QStringLiteral("否 08:30:00 午睡")}));
+    QCOMPARE(ParseNotify(FileBytes(path)),
+             (QList<FileRecord>{Daily(1, 7, 5, 0, QStringLiteral("wake")), Daily(0, 8, 30, 0, QStringLiteral("午睡"))}));
+    QVERIFY(!modify->isEnabled() && !remove->isEnabled());
+    QCOMPARE(message->text(), QStringLiteral("午睡")); // the editor keeps its values
+
+    // Modify in place: same time, new flag and message.
+    DoubleClickRow(0);
+    QTest::mouseClick(enable, Qt::LeftButton);
+    QTest::mouseClick(modify, Qt::LeftButton);
+    QCOMPARE(RowTexts(list), (QStringList{QStringLiteral("否 07:05:00 wake"), QStringLiteral("否 08:30:00 午睡")}));
+
+    // Delete.
+    DoubleClickRow(1);
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QCOMPARE(RowTexts(list), QStringList{QStringLiteral("否 07:05:00 wake")});
+    QCOMPARE(ParseNotify(FileBytes(path)), QList<FileRecord>{Daily(0, 7, 5, 0, QStringLiteral("wake"))});
+    QVERIFY(!modify->isEnabled() && !remove->isEnabled());
+    QCOMPARE(m_clock->m_nSaves, 6);
+    QCOMPARE(m_messages.size(), 1);
+}
+
+void SettingsSheetTest::remindersPageDoesNothingWithoutASelectedRow()
+{
+    AddReminder(m_clock->m_map, 6, 0, 0, true, "six");
+    auto dated = std::make_unique<ReminderRecord>();
+    dated->Set(2008, 3, 14, 7, 5, 0, 1, "dated", ReminderRecord::KindToday, 0);
+    m_clock->m_map.Insert(std::move(dated));
+    OpenTab(2);
+    auto *list = Find<QTreeWidget>("list");
+    QCOMPARE(RowTexts(list), (QStringList{QStringLiteral("是 06:00:00 six"), QStringLiteral("是 07:05:00 dated")}));
+
+    // A double-click beside the rows, and the handlers themselves, find no row to work on.
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, list->viewport()->height() - 3));
+    QVERIFY(!Find<QPushButton>("modify")->isEnabled());
+    QVERIFY(QMetaObject::invokeMethod(&m_sheet->m_page3, "OnDelete"));
+    QVERIFY(QMetaObject::invokeMethod(&m_sheet->m_page3, "OnModify"));
+    QCOMPARE(m_clock->m_nSaves, 0);
+    QCOMPARE(m_clock->m_map.Size(), 2u);
+
+    // Adding without touching the editor gives a disabled reminder at 00:00:00.
+    QTest::mouseClick(Find<QPushButton>("add"), Qt::LeftButton);
+    QCOMPARE(RowTexts(list).first(), QStringLiteral("否 00:00:00 "));
+
+    // Deleting the dated row removes nothing, yet rebuilds the list and saves.
+    DoubleClickRow(2);
+    QTest::mouseClick(Find<QPushButton>("delete"), Qt::LeftButton);
+    QCOMPARE(m_clock->m_nSaves, 2);
+    QCOMPARE(m_clock->m_map.Size(), 3u);
+    QCOMPARE(list->topLevelItemCount(), 3);
+}
+
+void SettingsSheetTest::messageEditTakesThirtyGbkBytes()
+{
+    OpenTab(2);
+    auto *message = Find<QLineEdit>("message");
+    TypeText(message, QString(20, QChar(0x949F)));
+    QCOMPARE(message->text(), QString(15, QChar(0x949F)));
+
+    message->clear();
+    TypeText(message, QString(29, QLatin1Char('a')) + QChar(0x949F) + QStringLiteral("bc"));
+    QCOMPARE(message->text(), QString(29, QLatin1Char('a')) + QLatin1Char('b'));
+
+    // A character without a GBK form is refused, not turned into "?".
+    const QString hangul(QChar(0xD55C));
+    QVERIFY(!platform::ToGbk(hangul));
+    message->clear();
+    TypeText(message, QStringLiteral("x") + hangul + QStringLiteral("y"));
+    QCOMPARE(message->text(), QStringLiteral("xy"));
+}
+
+void SettingsSheetTest::failedSaveIsToldAndTheChangeKept()
+{
+    m_clock->m_strPath = m_dir.filePath(QStringLiteral("missing/notify.dat"));
+    OpenTab(2);
+    TypeTime("213000");
+    TypeText(Find<QLineEdit>("message"), QStringLiteral("sleep"));
+    QTest::mouseClick(Find<QPushButton>("add"), Qt::LeftButton);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(m_messages.first().contains(QStringLiteral("notify.dat")));
+    QVERIFY(m_clock->m_map.Lookup("1971:01:01:21:30:00"));
+    QCOMPARE(RowTexts(Find<QTreeWidget>("list")), QStringList{QStringLiteral("否 21:30:00 sleep")});
+    QVERIFY(!QFile::exists(m_clock->m_strPath));
+}
+
+QTEST_MAIN(SettingsSheetTest)
+#include "SettingsSheetTest.moc"
