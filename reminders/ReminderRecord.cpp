@@ -132,16 +132,21 @@ bool ReminderRecord::Write(QIODevice &file) const
 
 bool ReminderRecord::Read(QIODevice &file, platform::Moment now)
 {
-    int fields[8];
-    for (int &field : fields) {
-        if (!ReadInt32(file, field))
-            return false;
-    }
-    std::string storedKey;
-    std::string storedMessage;
-    if (!ReadText(file, storedKey) || !ReadText(file, storedMessage))
+    // The eight fields and the key length in one read.
+    char head[36];
+    if (!ReadExactly(file, head, sizeof head))
         return false;
-    const auto [enabled_, year_, month_, day_, hour_, minute_, second_, kind_] = fields;
+    int fields[9];
+    for (int i = 0; i < 9; ++i)
+        fields[i] = qFromLittleEndian<std::int32_t>(head + 4 * i);
+    const int keyLength = fields[8];
+    if (keyLength < 0 || keyLength > MaxTextBytes)
+        return false;
+    std::array<char, MaxTextBytes> discarded;
+    std::string storedMessage;
+    if (!ReadExactly(file, discarded.data(), keyLength) || !ReadText(file, storedMessage))
+        return false;
+    const auto [enabled_, year_, month_, day_, hour_, minute_, second_, kind_, keyLength_] = fields;
     Set(year_, month_, day_, hour_, minute_, second_, enabled_, storedMessage, kind_, now);
     return true;
 }
