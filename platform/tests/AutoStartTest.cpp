@@ -17,65 +17,48 @@ using namespace platform;
 
 namespace {
 
-// Undoes the escapes of a desktop entry string value.
-QString UnescapeValue(const QString &value)
+// The arguments of an Exec value as a launcher reads them: string escapes first, then quoting and
+// the %% field code. Nothing when the value is malformed.
+std::optional<QStringList> ExecArguments(const QString &value)
 {
-    QString out;
+    QString exec;
     for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] != QLatin1Char('\\') || i + 1 == value.size()) {
-            out += value[i];
+        if (value[i] != QLatin1Char('\\')) {
+            exec += value[i];
             continue;
         }
-        const QChar next = value[++i];
-        if (next == QLatin1Char('s'))
-            out += QLatin1Char(' ');
-        else if (next == QLatin1Char('n'))
-            out += QLatin1Char('\n');
-        else if (next == QLatin1Char('t'))
-            out += QLatin1Char('\t');
-        else if (next == QLatin1Char('r'))
-            out += QLatin1Char('\r');
-        else if (next == QLatin1Char('\\'))
-            out += QLatin1Char('\\');
-        else
-            return QStringLiteral("<bad escape>");
+        if (++i == value.size())
+            return std::nullopt;
+        const qsizetype known = QStringLiteral("sntr\\").indexOf(value[i]);
+        if (known < 0)
+            return std::nullopt;
+        exec += QStringLiteral(" \n\t\r\\")[known];
     }
-    return out;
-}
 
-// Splits an unescaped Exec value into its arguments; nothing when the quoting is malformed.
-std::optional<QStringList> SplitExec(const QString &exec)
-{
     QStringList args;
     QString current;
     bool inQuotes = false;
     bool started = false;
     for (qsizetype i = 0; i < exec.size(); ++i) {
         const QChar c = exec[i];
-        if (inQuotes) {
-            if (c == QLatin1Char('"')) {
-                inQuotes = false;
-            } else if (c == QLatin1Char('\\')) {
-                if (i + 1 == exec.size())
-                    return std::nullopt;
-                const QChar next = exec[++i];
-                if (QStringLiteral("\"`$\\").contains(next))
-                    current += next;
-                else
-                    return std::nullopt;
-            } else if (c == QLatin1Char('`') || c == QLatin1Char('$')) {
+        if (c == QLatin1Char('%')) {
+            if (i + 1 == exec.size() || exec[++i] != QLatin1Char('%'))
                 return std::nullopt;
-            } else {
-                current += c;
-            }
-        } else if (c == QLatin1Char(' ')) {
+            current += c;
+        } else if (inQuotes && c == QLatin1Char('\\')) {
+            if (i + 1 == exec.size() || !QStringLiteral("\"`$\\").contains(exec[i + 1]))
+                return std::nullopt;
+            current += exec[++i];
+        } else if (inQuotes && (c == QLatin1Char('`') || c == QLatin1Char('$'))) {
+            return std::nullopt;
+        } else if (c == QLatin1Char('"')) {
+            inQuotes = !inQuotes;
+            started = true;
+        } else if (!inQuotes && c == QLatin1Char(' ')) {
             if (started)
                 args << current;
             current.clear();
             started = false;
-        } else if (c == QLatin1Char('"')) {
-            inQuotes = true;
-            started = true;
         } else {
             current += c;
             started = true;
@@ -85,56 +68,27 @@ std::optional<QStringList> SplitExec(const QString &exec)
         return std::nullopt;
     if (started)
         args << current;
-    // Field codes: only %% may appear, standing for a percent sign.
-    for (QString &arg : args) {
-        QString plain;
-        for (qsizetype i = 0; i < arg.size(); ++i) {
-            if (arg[i] == QLatin1Char('%')) {
-                if (i + 1 == arg.size() || arg[i + 1] != QLatin1Char('%'))
-                    return std::nullopt;
-                ++i;
-            }
-            plain += arg[i];
-        }
-        arg = plain;
-    }
     return args;
 }
 
-struct Entry {
-    QString group;
-    std::map<QString, QString> keys;
-    bool wellFormed = true;
-};
-
-Entry ReadEntry(const QString &path)
+// The keys of a desktop entry's one group, or nothing when the file is not a well-formed entry.
+std::optional<std::map<QString, QString>> ReadEntry(const QString &path)
 {
-    Entry entry;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        entry.wellFormed = false;
-        return entry;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
     const QString text = QString::fromUtf8(file.readAll());
-    if (!text.endsWith(QLatin1Char('\n')))
-        entry.wellFormed = false;
-    for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        if (line.startsWith(QLatin1Char('#')))
-            continue;
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            if (!entry.group.isEmpty())
-                entry.wellFormed = false;
-            entry.group = line.mid(1, line.size() - 2);
-            continue;
-        }
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.takeLast() != QString() || lines.value(0) != QStringLiteral("[Desktop Entry]"))
+        return std::nullopt;
+    std::map<QString, QString> keys;
+    for (const QString &line : lines.mid(1)) {
         const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0 || entry.group.isEmpty() || entry.keys.count(line.left(eq))) {
-            entry.wellFormed = false;
-            continue;
-        }
-        entry.keys[line.left(eq)] = UnescapeValue(line.mid(eq + 1));
+        if (eq <= 0 || keys.count(line.left(eq)))
+            return std::nullopt;
+        keys[line.left(eq)] = line.mid(eq + 1);
     }
-    return entry;
+    return keys;
 }
 
 } // namespace
@@ -155,13 +109,12 @@ TEST(AutoStartTest, EntryStartsTheExecutableWhateverItsPath)
         EXPECT_TRUE(store.IsAutoRun());
         EXPECT_EQ(store.EntryPath(), folder + QStringLiteral("/Dovetick.desktop"));
 
-        const Entry entry = ReadEntry(store.EntryPath());
-        EXPECT_TRUE(entry.wellFormed);
-        EXPECT_EQ(entry.group, QStringLiteral("Desktop Entry"));
-        EXPECT_EQ(entry.keys.at(QStringLiteral("Type")), QStringLiteral("Application"));
-        EXPECT_EQ(entry.keys.at(QStringLiteral("Name")), QStringLiteral("Dovetock"));
-        EXPECT_EQ(entry.keys.at(QStringLiteral("X-GNOME-Autostart-enabled")), QStringLiteral("true"));
-        const std::optional<QStringList> args = SplitExec(entry.keys.at(QStringLiteral("Exec")));
+        const auto keys = ReadEntry(store.EntryPath());
+        ASSERT_TRUE(keys.has_value());
+        EXPECT_EQ(keys->at(QStringLiteral("Type")), QStringLiteral("Application"));
+        EXPECT_EQ(keys->at(QStringLiteral("Name")), QStringLiteral("Dovetock"));
+        EXPECT_EQ(keys->at(QStringLiteral("X-GNOME-Autostart-enabled")), QStringLiteral("true"));
+        const std::optional<QStringList> args = ExecArguments(keys->at(QStringLiteral("Exec")));
         ASSERT_TRUE(args.has_value());
         EXPECT_EQ(*args, QStringList{exe});
     }
@@ -170,7 +123,7 @@ TEST(AutoStartTest, EntryStartsTheExecutableWhateverItsPath)
     // Without a given path the entry names the running executable.
     const AutoStart running(folder);
     ASSERT_TRUE(running.SetAutoRun(true));
-    const std::optional<QStringList> args = SplitExec(ReadEntry(running.EntryPath()).keys[QStringLiteral("Exec")]);
+    const std::optional<QStringList> args = ExecArguments(ReadEntry(running.EntryPath())->at(QStringLiteral("Exec")));
     ASSERT_TRUE(args.has_value());
     EXPECT_EQ(*args, QStringList{ExecutablePath()});
 }

@@ -2,7 +2,6 @@
 #include "settings/PageRules.h"
 
 #include <memory>
-#include <random>
 
 #include <gtest/gtest.h>
 
@@ -53,19 +52,6 @@ TEST(PageRulesTest, RowsFollowTheTimeOfDay)
     EXPECT_EQ(rows[1].strMessage, QString());
     EXPECT_EQ(rows[2].strTime, QStringLiteral("12:00:00"));
     EXPECT_EQ(rows[2].strMessage, QStringLiteral("午饭"));
-
-    // Hours outrank minutes, minutes outrank seconds, whatever the map's own order.
-    ReminderMap mixed;
-    std::mt19937 random(7);
-    std::vector<int> seconds(200);
-    for (int &s : seconds) {
-        s = static_cast<int>(random() % 86400);
-        AddReminder(mixed, s / 3600, s / 60 % 60, s % 60, true, "");
-    }
-    const QStringList times = Times(mixed);
-    ASSERT_EQ(static_cast<std::size_t>(times.size()), mixed.Size());
-    for (qsizetype i = 1; i < times.size(); ++i)
-        EXPECT_LT(times[i - 1], times[i]) << "rows " << i - 1 << " and " << i;
 
     // A record from the file dated otherwise shows its time of day only.
     PutRecord(map, 2008, 3, 14, 7, 5, 0, 1, "x", ReminderRecord::KindToday);

@@ -63,58 +63,16 @@ public:
     int m_nSaves = 0;
 };
 
-// One record as the reminder file holds it.
-struct FileRecord {
-    int enabled, year, month, day, hour, minute, second, kind;
-    QByteArray key, message;
-    bool operator==(const FileRecord &) const = default;
-};
-
-// Reads a reminder file independently of the program's reader; an empty optional when malformed.
-std::optional<QList<FileRecord>> ParseNotify(const QByteArray &bytes)
+// The reminders a file holds, loaded afresh, as list rows: "是 HH:MM:SS message" in time order.
+QStringList FileRows(const QString &path)
 {
-    qsizetype at = 0;
-    auto int32 = [&](int &out) {
-        if (at + 4 > bytes.size())
-            return false;
-        out = qFromLittleEndian<qint32>(bytes.constData() + at);
-        at += 4;
-        return true;
-    };
-    auto text = [&](QByteArray &out) {
-        int length = 0;
-        if (!int32(length) || length < 0 || at + length > bytes.size())
-            return false;
-        out = bytes.mid(at, length);
-        at += length;
-        return true;
-    };
-    if (!bytes.startsWith("NOTIFYS"))
-        return std::nullopt;
-    at = 7;
-    int count = 0;
-    if (!int32(count))
-        return std::nullopt;
-    QList<FileRecord> records;
-    for (int i = 0; i < count; ++i) {
-        FileRecord r{};
-        if (!int32(r.enabled) || !int32(r.year) || !int32(r.month) || !int32(r.day) || !int32(r.hour)
-            || !int32(r.minute) || !int32(r.second) || !int32(r.kind) || !text(r.key) || !text(r.message))
-            return std::nullopt;
-        records << r;
-    }
-    if (at != bytes.size())
-        return std::nullopt;
-    std::sort(records.begin(), records.end(),
-              [](const FileRecord &a, const FileRecord &b) { return a.key < b.key; });
-    return records;
-}
-
-FileRecord Daily(int enabled, int hour, int minute, int second, const QString &message)
-{
-    return {enabled, 1971, 1, 1, hour, minute, second, 1,
-            QByteArray(FormatTimeKey(1971, 1, 1, hour, minute, second).c_str()),
-            QByteArray::fromStdString(platform::ToGbk(message).value())};
+    ReminderMap map;
+    if (LoadReminders(map, path, 0) != LoadResult::Loaded)
+        return {QStringLiteral("<unreadable>")};
+    QStringList rows;
+    for (const ReminderRow &row : ReminderRows(map))
+        rows << row.strEnabled + QLatin1Char(' ') + row.strTime + QLatin1Char(' ') + row.strMessage;
+    return rows;
 }
 
 QByteArray FileBytes(const QString &path)
@@ -441,9 +399,7 @@ void SettingsSheetTest::remindersPageWritesEveryEditAtOnce()
     QTest::mouseClick(add, Qt::LeftButton);
     QCOMPARE(RowTexts(list), (QStringList{QStringLiteral("是 07:05:00 wake"), QStringLiteral("否 08:30:00 "),
                                           QStringLiteral("是 12:00:00 午饭")}));
-    QCOMPARE(ParseNotify(FileBytes(path)),
-             (QList<FileRecord>{Daily(1, 7, 5, 0, QStringLiteral("wake")), Daily(0, 8, 30, 0, QString()),
-                                Daily(1, 12, 0, 0, QStringLiteral("午饭"))}));
+    QCOMPARE(FileRows(path), RowTexts(list));
 
     // Double-click loads the row into the editor and enables Modify and Delete.
     DoubleClickRow(2);
@@ -459,8 +415,7 @@ void SettingsSheetTest::remindersPageWritesEveryEditAtOnce()
     TypeText(message, QStringLiteral("午睡"));
     QTest::mouseClick(modify, Qt::LeftButton);
     QCOMPARE(RowTexts(list), (QStringList{QStringLiteral("是 07:05:00 wake"), QStringLiteral("否 08:30:00 午睡")}));
-    QCOMPARE(ParseNotify(FileBytes(path)),
-             (QList<FileRecord>{Daily(1, 7, 5, 0, QStringLiteral("wake")), Daily(0, 8, 30, 0, QStringLiteral("午睡"))}));
+    QCOMPARE(FileRows(path), RowTexts(list));
     QVERIFY(!modify->isEnabled() && !remove->isEnabled());
     QCOMPARE(message->text(), QStringLiteral("午睡")); // the editor keeps its values
 
@@ -469,12 +424,13 @@ void SettingsSheetTest::remindersPageWritesEveryEditAtOnce()
     QTest::mouseClick(enable, Qt::LeftButton);
     QTest::mouseClick(modify, Qt::LeftButton);
     QCOMPARE(RowTexts(list), (QStringList{QStringLiteral("否 07:05:00 wake"), QStringLiteral("否 08:30:00 午睡")}));
+    QCOMPARE(FileRows(path), RowTexts(list));
 
     // Delete.
     DoubleClickRow(1);
     QTest::mouseClick(remove, Qt::LeftButton);
     QCOMPARE(RowTexts(list), QStringList{QStringLiteral("否 07:05:00 wake")});
-    QCOMPARE(ParseNotify(FileBytes(path)), QList<FileRecord>{Daily(0, 7, 5, 0, QStringLiteral("wake"))});
+    QCOMPARE(FileRows(path), RowTexts(list));
     QVERIFY(!modify->isEnabled() && !remove->isEnabled());
     QCOMPARE(m_clock->m_nSaves, 6);
     QCOMPARE(m_messages.size(), 1);
