@@ -1,0 +1,195 @@
+// The reminder popup: picture, outline, jiggle, drag and the red message.
+#include "popup/ReminderPopup.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTextLayout>
+#include <QTimerEvent>
+#include <QWindow>
+
+#include "gfx/BitmapFile.h"
+#include "gfx/Dib.h"
+#include "gfx/Shape.h"
+#include "platform/ProgramDir.h"
+#include "platform/UserMessage.h"
+#include "res/Resources.h"
+
+namespace {
+
+// The size of the built-in picture, used as it is when even that cannot be read.
+constexpr QSize kPlainSize(122, 130);
+
+QString WhyUnusable(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QStringLiteral("is missing");
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot be read");
+    if (file.read(2) != "BM")
+        return QStringLiteral("is not a bitmap file");
+    return QStringLiteral("is a damaged bitmap file");
+}
+
+// The picture at `path` when both readers accept it.
+bool ReadPicture(const QString &path, QImage &picture)
+{
+    const CDib dib(path);
+    return dib.IsLoaded() && LoadBitmapFile(path, picture);
+}
+
+} // namespace
+
+ReminderPopup::ReminderPopup()
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , m_clrText(255, 0, 0)
+{
+    m_fontMessage.setFamily(QStringLiteral("楷体_GB2312"));
+    m_fontMessage.setPixelSize(18);
+    m_fontMessage.setWeight(QFont::Thin);
+    m_fontMessage.setFixedPitch(true);
+    m_fontMessage.setStyleHint(QFont::TypeWriter);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+ReminderPopup::~ReminderPopup() = default;
+
+void ReminderPopup::SetMessage(const QString &message)
+{
+    m_strMessage = message;
+    update();
+}
+
+bool ReminderPopup::Create(const QString &pictureFileName)
+{
+    m_strImagePath = QDir(platform::GetProgramDirectory()).filePath(pictureFileName);
+    QImage picture;
+    const bool bOwnPicture = ReadPicture(m_strImagePath, picture);
+    if (!bOwnPicture) {
+        const QString reason = WhyUnusable(m_strImagePath);
+        m_strImagePath = FallbackPopupPath();
+        if (ReadPicture(m_strImagePath, picture)) {
+            platform::LogProblem(QStringLiteral("reminder picture %1 %2; showing the built-in picture")
+                                     .arg(pictureFileName, reason));
+        } else {
+            platform::LogProblem(QStringLiteral("reminder picture %1 %2 and the built-in picture is unavailable")
+                                     .arg(pictureFileName, reason));
+            picture = QImage();
+        }
+    }
+
+    setGeometry(QRect(QPoint(0, 0), picture.isNull() ? kPlainSize : picture.size()));
+    if (!picture.isNull())
+        setMask(OutlineRegion(picture));
+    setCursor(ArrowCursor());
+    m_timer.start(PopupTimerMs, this);
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
+    m_rcHome = popup::CentredRect(available, size());
+    move(m_rcHome.topLeft());
+    update();
+    return bOwnPicture;
+}
+
+void ReminderPopup::OnTimer(int nIDEvent)
+{
+    popup::Shake &shake = popup::SharedShake();
+    shake = popup::NextShake(shake);
+    if (nIDEvent != PopupTimerId)
+        return;
+    if (m_countdown.bClosing) {
+        if (m_countdown.Tick()) {
+            m_timer.stop();
+            close();
+        }
+        return;
+    }
+    move(m_rcHome.left() + shake.shakeDx, m_rcHome.top() + shake.shakeDy);
+}
+
+void ReminderPopup::timerEvent(QTimerEvent *event)
+{
+    OnTimer(event->timerId() == m_timer.timerId() ? PopupTimerId : event->timerId());
+}
+
+void ReminderPopup::OnLButtonDown(const QPoint &globalPoint)
+{
+    m_countdown.Click();
+    QWindow *window = windowHandle();
+    m_bManualDrag = !(window && window->startSystemMove());
+    m_ptDragOffset = globalPoint - pos();
+}
+
+void ReminderPopup::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(event->globalPosition().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+void ReminderPopup::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_bManualDrag && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - m_ptDragOffset);
+    QWidget::mouseMoveEvent(event);
+}
+
+void ReminderPopup::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_bManualDrag = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void ReminderPopup::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QImage picture;
+    if (LoadBitmapFile(m_strImagePath, picture) || LoadBitmapFile(FallbackPopupPath(), picture))
+        painter.drawImage(QPoint(0, 0), picture);
+    else
+        painter.fillRect(rect(), Qt::white);
+    DrawMessage(painter);
+}
+
+// Lines are centred and broken between words, or inside a word too long for a line, from the
+// top of the text box down; whatever falls outside the box is cut off.
+void ReminderPopup::DrawMessage(QPainter &painter) const
+{
+    const QRect box = TextRect();
+    QString text = m_strMessage;
+    text.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+
+    QTextLayout layout(text, m_fontMessage, painter.device());
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(box.width());
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+
+    painter.save();
+    painter.setClipRect(box);
+    painter.setPen(m_clrText);
+    layout.draw(&painter, box.topLeft());
+    painter.restore();
+}
+
+void ReminderPopup::closeEvent(QCloseEvent *event)
+{
+    m_timer.stop();
+    event->accept();
+    emit finished();
+}

@@ -1,0 +1,210 @@
+// Widget tests of ReminderPopup on the offscreen platform: shape, position, jiggle, click, text.
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "gfx/BitmapFile.h"
+#include "gfx/tests/BmpWriter.h"
+#include "platform/UserMessage.h"
+#include "popup/ReminderPopup.h"
+#include "res/Resources.h"
+
+namespace {
+
+const QRgb kMagenta = qRgb(255, 0, 255);
+
+// Red text pixels of a rendered popup: their bounds, and how many lie outside `box`.
+struct Ink {
+    QRect bounds;
+    int outside = 0;
+    int strongRed = 0;
+};
+
+Ink FindInk(const QImage &shot, const QRect &box)
+{
+    Ink ink;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QRgb p = shot.pixel(x, y);
+            if (qRed(p) <= qGreen(p) + 40 || qRed(p) <= qBlue(p) + 40)
+                continue;
+            ink.bounds |= QRect(x, y, 1, 1);
+            ink.outside += box.contains(x, y) ? 0 : 1;
+            ink.strongRed += qRed(p) > 220 && qGreen(p) < 60 && qBlue(p) < 60 ? 1 : 0;
+        }
+    return ink;
+}
+
+} // namespace
+
+class TestReminderPopup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void windowShapeAndPlace();
+    void jiggleIsSharedBetweenPopups();
+    void clickStopsJiggleDragsAndCloses();
+    void messageInRedCentredAndClipped();
+    void unusablePictureFallsBackToBuiltIn();
+
+private:
+    // A 122 x 130 picture: magenta border 4 pixels wide and one magenta dot inside, grey above
+    // the text box, white below.
+    QString Picture();
+
+    QTemporaryDir m_dir;
+    QStringList m_messages;
+};
+
+void TestReminderPopup::initTestCase()
+{
+    InitResources();
+    QVERIFY(m_dir.isValid());
+    platform::SetUserMessageHandler([this](const QString &text) { m_messages << text; });
+}
+
+QString TestReminderPopup::Picture()
+{
+    QImage image(122, 130, QImage::Format_RGB32);
+    image.fill(kMagenta);
+    for (int y = 4; y < 126; ++y)
+        for (int x = 4; x < 118; ++x)
+            image.setPixel(x, y, y < 60 ? qRgb(200, 200, 200) : qRgb(255, 255, 255));
+    image.setPixel(60, 30, kMagenta);
+    const QString path = m_dir.filePath(ReminderPopup::PictureFileName());
+    return testbmp::Write(path, testbmp::From(image)) ? path : QString();
+}
+
+void TestReminderPopup::windowShapeAndPlace()
+{
+    ReminderPopup popup;
+    QVERIFY(popup.Create(Picture()));
+    QCOMPARE(popup.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+    QVERIFY(popup.windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+    QCOMPARE(popup.size(), QSize(122, 130));
+    QVERIFY(popup.mask().xored(QRegion(4, 4, 114, 122) - QRegion(60, 30, 1, 1)).isEmpty());
+
+    const QRect home = popup::CentredRect(QGuiApplication::primaryScreen()->availableGeometry(), QSize(122, 130));
+    QCOMPARE(popup.HomeRect(), home);
+    QCOMPARE(popup.pos(), home.topLeft());
+    // The popup's own timer starts the jiggle.
+    popup.show();
+    QTRY_VERIFY(popup.pos() != home.topLeft());
+    QCOMPARE(QPoint(qAbs(popup.x() - home.x()), qAbs(popup.y() - home.y())), QPoint(1, 1));
+}
+
+void TestReminderPopup::jiggleIsSharedBetweenPopups()
+{
+    ReminderPopup first, second;
+    first.Create(Picture());
+    second.Create(Picture());
+    const QPoint home = first.HomeRect().topLeft();
+
+    popup::Shake shake = popup::NextShake(popup::SharedShake());
+    first.OnTimer(ReminderPopup::PopupTimerId);
+    QCOMPARE(first.pos(), home + QPoint(shake.shakeDx, shake.shakeDy));
+    shake = popup::NextShake(shake);
+    second.OnTimer(ReminderPopup::PopupTimerId);
+    QCOMPARE(second.pos(), home + QPoint(shake.shakeDx, shake.shakeDy));
+
+    // Another timer moves the shared offsets but not the window.
+    const QPoint before = first.pos();
+    first.OnTimer(1);
+    QCOMPARE(popup::SharedShake(), popup::NextShake(shake));
+    QCOMPARE(first.pos(), before);
+}
+
+void TestReminderPopup::clickStopsJiggleDragsAndCloses()
+{
+    ReminderPopup popup;
+    popup.Create(Picture());
+    QSignalSpy finished(&popup, &ReminderPopup::finished);
+    popup.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&popup));
+
+    // From here on the event loop does not run, so only the ticks given here count.
+    QTest::mouseClick(&popup, Qt::RightButton, {}, QPoint(60, 100));
+    QVERIFY(!popup.IsClosing());
+    const QPoint grip(60, 100), start = popup.pos();
+    QTest::mousePress(&popup, Qt::LeftButton, {}, grip);
+    QMouseEvent drag(QEvent::MouseMove, grip, popup.mapToGlobal(grip) + QPoint(30, -20), Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&popup, &drag);
+    QCOMPARE(popup.pos(), start + QPoint(30, -20));
+    QTest::mouseRelease(&popup, Qt::LeftButton, {}, grip);
+    QMouseEvent hover(QEvent::MouseMove, grip, popup.mapToGlobal(grip) + QPoint(50, 50), Qt::NoButton, Qt::NoButton, {});
+    QCoreApplication::sendEvent(&popup, &hover);
+    QCOMPARE(popup.pos(), start + QPoint(30, -20));
+
+    for (int tick = 1; tick <= 10; ++tick)
+        popup.OnTimer(ReminderPopup::PopupTimerId);
+    QTest::mouseClick(&popup, Qt::LeftButton, {}, grip);
+    for (int tick = 1; tick <= 20; ++tick) {
+        popup.OnTimer(ReminderPopup::PopupTimerId);
+        QVERIFY2(popup.isVisible(), qPrintable(QStringLiteral("closed at tick %1 after the second click").arg(tick)));
+        QCOMPARE(popup.pos(), start + QPoint(30, -20));
+    }
+    QCOMPARE(finished.count(), 0);
+    popup.OnTimer(ReminderPopup::PopupTimerId);
+    QVERIFY(!popup.isVisible());
+    QCOMPARE(finished.count(), 1);
+}
+
+void TestReminderPopup::messageInRedCentredAndClipped()
+{
+    const QRect box = ReminderPopup::TextRect();
+    QCOMPARE(box, QRect(6, 67, 110, 57));
+    ReminderPopup popup;
+    popup.SetMessage(QStringLiteral("Hi"));
+    popup.Create(Picture());
+    QImage shot = popup.grab().toImage();
+    Ink ink = FindInk(shot, box);
+    QVERIFY(ink.strongRed > 0);
+    QCOMPARE(ink.outside, 0);
+    QVERIFY2(qAbs(ink.bounds.center().x() - box.center().x()) <= 2, qPrintable(QString::number(ink.bounds.center().x())));
+    QVERIFY(ink.bounds.top() < box.top() + 12 && ink.bounds.bottom() < box.top() + 25);
+    QCOMPARE(shot.pixel(20, 20), qRgb(200, 200, 200));
+
+    // Words past the box are cut at its bottom; a word longer than a line is broken inside.
+    for (const QString &message : {QStringLiteral("Call the dentist before noon and then water all of the plants twice"),
+                                   QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW")}) {
+        popup.SetMessage(message);
+        ink = FindInk(popup.grab().toImage(), box);
+        QCOMPARE(ink.outside, 0);
+        QVERIFY2(ink.bounds.bottom() >= box.bottom() - 4, qPrintable(message));
+        QVERIFY(ink.bounds.width() > box.width() / 2);
+    }
+}
+
+void TestReminderPopup::unusablePictureFallsBackToBuiltIn()
+{
+    QImage builtIn;
+    QVERIFY(LoadBitmapFile(FallbackPopupPath(), builtIn));
+    QFile text(m_dir.filePath(QStringLiteral("text.MSG")));
+    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("just some words, not a picture\n") > 0);
+    text.close();
+    std::vector<std::uint8_t> damaged = testbmp::From(QImage(122, 130, QImage::Format_RGB32));
+    damaged.resize(damaged.size() / 2);
+    QVERIFY(testbmp::Write(m_dir.filePath(QStringLiteral("damaged.MSG")), damaged));
+
+    for (const char *name : {"missing.MSG", "text.MSG", "damaged.MSG"}) {
+        m_messages.clear();
+        ReminderPopup popup;
+        popup.SetMessage(QStringLiteral("Meeting"));
+        QVERIFY2(!popup.Create(m_dir.filePath(QString::fromLatin1(name))), name);
+        QCOMPARE(popup.ImagePath(), FallbackPopupPath());
+        QCOMPARE(popup.size(), builtIn.size());
+        QVERIFY(!popup.mask().isEmpty());
+        QCOMPARE(m_messages.size(), qstrcmp(name, "text.MSG") == 0 ? 1 : 0);
+        const QImage shot = popup.grab().toImage();
+        QVERIFY2(FindInk(shot, ReminderPopup::TextRect()).strongRed > 0, name);
+        QCOMPARE(shot.pixel(builtIn.width() / 2, 5), builtIn.pixel(builtIn.width() / 2, 5));
+    }
+}
+
+QTEST_MAIN(TestReminderPopup)
+#include "tst_reminderpopup.moc"
