@@ -1,14 +1,14 @@
-// Helpers shared by the reminder tests: a pinned time zone and moments built from UTC fields.
+// Helpers shared by the reminder tests: a pinned time zone, UTC moments, the expected map order.
 #pragma once
 
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include <QDate>
 #include <QDateTime>
-#include <QTime>
 #include <QTimeZone>
 
 #include "platform/LocalTime.h"
@@ -39,9 +39,29 @@ private:
     std::optional<std::string> m_strOld;
 };
 
-// The moment of a UTC date and time.
 inline platform::Moment UtcMoment(int year, int month, int day, int hour, int minute, int second)
 {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), QTimeZone::utc())
-        .toSecsSinceEpoch();
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), QTimeZone::utc()).toSecsSinceEpoch();
+}
+
+// Bucket of a key, worked out apart from the map: the hash in 64 bits, cut to 32 after every step.
+inline unsigned ExpectedBucket(const std::string &key)
+{
+    std::uint64_t hash = 0;
+    for (unsigned char byte : key)
+        hash = (hash * 33 + byte) & 0xFFFFFFFFu;
+    return static_cast<unsigned>(hash % 17);
+}
+
+// Distinct keys inserted one by one, in traversal order: bucket by bucket, latest key first.
+inline std::vector<std::string> ExpectedTraversal(const std::vector<std::string> &insertedKeys)
+{
+    std::vector<std::string> order;
+    for (unsigned bucket = 0; bucket < 17; ++bucket) {
+        for (auto key = insertedKeys.rbegin(); key != insertedKeys.rend(); ++key) {
+            if (ExpectedBucket(*key) == bucket)
+                order.push_back(*key);
+        }
+    }
+    return order;
 }
