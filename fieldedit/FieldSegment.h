@@ -1,7 +1,9 @@
-// The value objects behind the segments of a masked field: the segment interfaces and the integer segment.
+// The value objects behind the segments of a masked field: the segment interfaces, integer, real, name
+// and text segments.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class CFieldSegment
 {
@@ -59,4 +61,92 @@ private:
     QString m_strTyped;
     int m_nMinimum;
     int m_nMaximum;
+};
+
+// A real number between a minimum and a maximum, kept rounded to a number of decimals. Typing builds
+// the number from digits and one point ("12.5"), no more decimals than kept; a character that would
+// pass the range starts the typed text again, one that passes it even alone is refused. "-" negates
+// when the range has negatives. Stepping wraps around like the integer segment's. After the value is
+// set or stepped, typing starts afresh with the sign of the value.
+class CRealSegment final : public CNumberSegment
+{
+public:
+    CRealSegment(double dMinimum, double dMaximum, double dStep, int nDecimals);
+
+    bool AcceptChar(char32_t ch) override;
+    // The value becomes the minimum; the typed text stays.
+    void Reset() override;
+    void Increment() override;
+    void Decrement() override;
+    bool IsGreater(double x) const override;
+    bool IsLess(double x) const override;
+    bool IsGreaterOrEqual(double x) const override;
+    bool IsLessOrEqual(double x) const override;
+    bool IsEqual(double x) const override;
+    double GetValue() const override;
+
+    // Ignores a value outside the range (or not a number); otherwise rounds it, a half upwards.
+    void SetValue(double x);
+
+private:
+    double Rounded(double x) const;
+
+    bool m_bSign = false;
+    int m_nDecimals;
+    double m_dValue = 0.0;
+    QString m_strTyped;
+    double m_dMinimum;
+    double m_dMaximum;
+    double m_dStep;
+};
+
+// One name out of a list. A typed character extends the typed text while some name starts with it
+// (letters compared without case, first match in the list); otherwise the character alone picks the
+// next name after the current one that starts with it, so repeating a letter runs through its names.
+// A character that starts no name is refused.
+class CNameSegment final : public CFieldSegment
+{
+public:
+    explicit CNameSegment(QStringList names);
+
+    bool AcceptChar(char32_t ch) override;
+    // Back to the first name, typed text emptied.
+    void Reset() override;
+    // The current name; empty when the list is.
+    virtual QString GetText() const;
+
+    QString SelectNext();
+    QString SelectPrevious();
+    // Empties the typed text and makes the first equal name current; no equal name changes nothing.
+    void SelectName(const QString &strName);
+    int GetIndex() const { return m_nIndex; }
+    // Makes the name at nIndex current; false for a position outside the list.
+    bool SelectIndex(int nIndex);
+
+private:
+    int FindStartingWith(const QString &strPrefix, int nFrom) const;
+
+    QString m_strTyped;
+    int m_nIndex = 0;
+    QStringList m_names;
+};
+
+// Free text up to a fixed length: printable characters are appended while there is room, the
+// backspace character removes the last one.
+class CTextSegment final : public CFieldSegment
+{
+public:
+    explicit CTextSegment(int nMaxLength);
+
+    bool AcceptChar(char32_t ch) override;
+    // Empties the text.
+    void Reset() override;
+    virtual QString GetText() const;
+
+    // Refuses, changing nothing, a text that is too long or holds a character that could not be typed.
+    bool SetText(const QString &strText);
+
+private:
+    QString m_strText;
+    int m_nMaxLength;
 };

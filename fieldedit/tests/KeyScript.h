@@ -1,4 +1,4 @@
-// Test helper: plays a key script into a field's rules the way the control delivers key presses.
+// Test support: plays a key script into a field's rules the way the control delivers key presses.
 #pragma once
 
 #include <stdexcept>

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "fieldedit/TimeEdit.h"
-#include "fieldedit/tests/FieldWidgetHelpers.h"
+#include "fieldedit/tests/FieldWidgetSupport.h"
 
 class TimeEditTest : public QObject
 {
@@ -55,18 +55,13 @@ void TimeEditTest::typingAdvancesThroughHourAndMinute()
 {
     CTimeEdit edit;
     QVERIFY(ShowFocused(edit));
-    QTest::keyClicks(&edit, "1");
-    QCOMPARE(edit.text(), QStringLiteral("01:00:00"));
-    QCOMPARE(Selection(edit), QStringLiteral("0+2"));
-    QTest::keyClicks(&edit, "2");
-    QCOMPARE(edit.text(), QStringLiteral("12:00:00"));
-    QCOMPARE(Selection(edit), QStringLiteral("3+2"));
-    QTest::keyClicks(&edit, "30");
-    QCOMPARE(edit.text(), QStringLiteral("12:30:00"));
-    QCOMPARE(Selection(edit), QStringLiteral("6+2"));
-    QTest::keyClicks(&edit, "45");
+    const std::pair<const char *, const char *> steps[] = {
+        {"1", "0+2"}, {"2", "3+2"}, {"3", "3+2"}, {"0", "6+2"}, {"4", "6+2"}, {"5", "6+2"}};
+    for (auto [pszKey, pszSelection] : steps) {
+        PressKeys(edit, QString::fromLatin1(pszKey));
+        QCOMPARE(Selection(edit), QString::fromLatin1(pszSelection));
+    }
     QCOMPARE(edit.text(), QStringLiteral("12:30:45"));
-    QCOMPARE(Selection(edit), QStringLiteral("6+2"));
     ExpectTime(edit, 12, 30, 45);
 }
 
@@ -89,19 +84,13 @@ void TimeEditTest::upAndDownWrap()
 {
     CTimeEdit edit;
     QVERIFY(ShowFocused(edit));
-    QTest::keyClicks(&edit, "23");
-    QTest::keyClick(&edit, Qt::Key_Left);
-    QTest::keyClick(&edit, Qt::Key_Up);
+    PressKeys(edit, "23{Left}{Up}");
     QCOMPARE(edit.text(), QStringLiteral("00:00:00"));
     QCOMPARE(Selection(edit), QStringLiteral("0+2"));
-    QTest::keyClick(&edit, Qt::Key_Down);
-    QCOMPARE(edit.text(), QStringLiteral("23:00:00"));
-    QTest::keyClick(&edit, Qt::Key_Right);
-    QTest::keyClick(&edit, Qt::Key_Down);
+    PressKeys(edit, "{Down}{Right}{Down}");
     QCOMPARE(edit.text(), QStringLiteral("23:59:00"));
     QCOMPARE(Selection(edit), QStringLiteral("3+2"));
-    QTest::keyClick(&edit, Qt::Key_Up);
-    QCOMPARE(edit.text(), QStringLiteral("23:00:00"));
+    PressKeys(edit, "{Up}");
     ExpectTime(edit, 23, 0, 0);
 }
 
@@ -109,19 +98,15 @@ void TimeEditTest::backspaceAndDeleteClearTheSegment()
 {
     CTimeEdit edit;
     QVERIFY(ShowFocused(edit));
-    QTest::keyClicks(&edit, "1234");
-    QTest::keyClick(&edit, Qt::Key_Left);
-    QTest::keyClick(&edit, Qt::Key_Backspace);
+    PressKeys(edit, "1234{Left}{Back}");
     QCOMPARE(edit.text(), QStringLiteral("12:00:00"));
     QCOMPARE(Selection(edit), QStringLiteral("3+2"));
-    QTest::keyClick(&edit, Qt::Key_5);
+    PressKeys(edit, "5");
     QCOMPARE(edit.text(), QStringLiteral("12:05:00"));
     QCOMPARE(edit.GetCurrentSegment(), 1);
-
-    QTest::keyClick(&edit, Qt::Key_Left);
-    QTest::keyClick(&edit, Qt::Key_Delete);
+    PressKeys(edit, "{Left}{Del}");
     QCOMPARE(edit.text(), QStringLiteral("00:05:00"));
-    QTest::keyClick(&edit, Qt::Key_9);
+    PressKeys(edit, "9");
     QCOMPARE(edit.text(), QStringLiteral("09:05:00"));
     QCOMPARE(edit.GetCurrentSegment(), 0);
 }
@@ -130,15 +115,12 @@ void TimeEditTest::navigationKeysWrap()
 {
     CTimeEdit edit;
     QVERIFY(ShowFocused(edit));
-    QTest::keyClick(&edit, Qt::Key_Left);
-    QCOMPARE(Selection(edit), QStringLiteral("6+2"));
-    QTest::keyClick(&edit, Qt::Key_Right);
-    QCOMPARE(Selection(edit), QStringLiteral("0+2"));
-    QTest::keyClick(&edit, Qt::Key_Space);
-    QCOMPARE(Selection(edit), QStringLiteral("3+2"));
-    QTest::keyClick(&edit, Qt::Key_Space);
-    QTest::keyClick(&edit, Qt::Key_Space);
-    QCOMPARE(Selection(edit), QStringLiteral("0+2"));
+    const std::pair<const char *, const char *> steps[] = {
+        {"{Left}", "6+2"}, {"{Right}", "0+2"}, {"{Space}", "3+2"}, {"{Space}{Space}", "0+2"}};
+    for (auto [pszKeys, pszSelection] : steps) {
+        PressKeys(edit, QString::fromLatin1(pszKeys));
+        QCOMPARE(Selection(edit), QString::fromLatin1(pszSelection));
+    }
     for (Qt::Key key : {Qt::Key_Home, Qt::Key_End, Qt::Key_Insert, Qt::Key_PageDown})
         QTest::keyClick(&edit, key);
     QCOMPARE(Selection(edit), QStringLiteral("0+2"));

@@ -1,5 +1,5 @@
-// Test helpers for the field controls: showing a control, clicking at a character position, reading
-// its selection.
+// Test support for the field controls: showing a control, clicking at a character position, typing a key
+// script, reading its selection.
 #pragma once
 
 #include <QApplication>
@@ -38,6 +38,33 @@ inline void SendMouse(QWidget &widget, QEvent::Type type, QPoint pos, Qt::MouseB
 {
     QMouseEvent event(type, QPointF(pos), QPointF(widget.mapToGlobal(pos)), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(&widget, &event);
+}
+
+// Types a key script with real key events: plain characters are typed, {Back}, {Del}, {Left}, {Right},
+// {Up}, {Down} and {Space} press the named keys.
+inline void PressKeys(QWidget &widget, const QString &strScript)
+{
+    static const std::pair<const char *, Qt::Key> named[] = {
+        {"Back", Qt::Key_Backspace}, {"Del", Qt::Key_Delete}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right},
+        {"Up", Qt::Key_Up},          {"Down", Qt::Key_Down},  {"Space", Qt::Key_Space},
+    };
+    for (qsizetype i = 0; i < strScript.size(); ++i) {
+        if (strScript[i] != u'{') {
+            QTest::keyClicks(&widget, QString(strScript[i]));
+            continue;
+        }
+        const qsizetype nClose = strScript.indexOf(u'}', i);
+        const QString strName = strScript.mid(i + 1, nClose - i - 1);
+        i = nClose;
+        bool bFound = false;
+        for (auto [pszName, key] : named) {
+            if (strName == QLatin1String(pszName)) {
+                QTest::keyClick(&widget, key);
+                bFound = true;
+            }
+        }
+        QVERIFY2(bFound, qPrintable(strName));
+    }
 }
 
 // The selection as "start+length".

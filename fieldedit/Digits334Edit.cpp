@@ -1,0 +1,24 @@
+// CDigits334Edit: the field of ten digits grouped 3-3-4.
+#include "fieldedit/Digits334Edit.h"
+
+#include "fieldedit/FieldKinds.h"
+
+CDigits334Edit::CDigits334Edit(QWidget *parent)
+    : CFieldEdit(std::make_unique<Digits334Field>(), parent), m_pField(static_cast<Digits334Field *>(&Model()))
+{
+}
+
+CDigits334Edit::~CDigits334Edit() = default;
+
+QString CDigits334Edit::GetDigits() const
+{
+    return m_pField->GetDigits();
+}
+
+bool CDigits334Edit::SetDigits(const QString &strDigits)
+{
+    if (!m_pField->SetDigits(strDigits))
+        return false;
+    Redraw();
+    return true;
+}

@@ -1,0 +1,217 @@
+// The rules of the further masked field kinds, without a window: their segments, formatting,
+// characters, keys and whole values.
+#pragma once
+
+#include "fieldedit/FieldModel.h"
+#include "fieldedit/FieldSegment.h"
+
+// A field whose texts are formatted from its segment values after every change.
+class FormattedField : public FieldModel
+{
+public:
+    // The current segment takes the character; the texts are formatted again, also after a refusal.
+    void OnChar(char32_t ch) override;
+
+protected:
+    virtual CFieldSegment &Segment(int nIndex) = 0;
+    virtual QStringList FormatValues() const = 0;
+    void DrawValues();
+};
+
+// A free text of up to 12 characters and a four-digit number: "Apples       0042". The text segment
+// takes printable characters and a space (Space does not move on from it), Backspace removes its last
+// character and Delete empties it; the number runs 0 to 9999 by 1.
+class TextNumberField : public FormattedField
+{
+public:
+    TextNumberField();
+
+    void OnKeyDown(FieldKey key) override;
+
+    QString GetText() const { return m_text.GetText(); }
+    int GetNumber() const { return static_cast<int>(m_number.GetValue()); }
+    // Refuses, changing nothing, a text longer than 12 characters or with characters that cannot be
+    // typed, or a number outside 0 to 9999.
+    bool SetValue(const QString &strText, int nNumber);
+
+protected:
+    CFieldSegment &Segment(int nIndex) override;
+    QStringList FormatValues() const override;
+
+private:
+    CTextSegment m_text{12};
+    CIntSegment m_number{0, 9999, 1};
+};
+
+// A year and a month: "2024-05". The year runs 0 to 9999; the month counts 0 (January) to 11
+// (December), so that stepping the month past December or before January carries into the year.
+// Backspace and Delete change nothing.
+class YearMonthField : public FormattedField
+{
+public:
+    YearMonthField();
+
+    void OnKeyDown(FieldKey key) override;
+
+    int GetYear() const { return static_cast<int>(m_year.GetValue()); }
+    int GetMonthIndex() const { return static_cast<int>(m_month.GetValue()); }
+    // Refuses, changing nothing, a year outside 0 to 9999 or a month outside 0 to 11.
+    bool SetValue(int nYear, int nMonthIndex);
+
+protected:
+    CFieldSegment &Segment(int nIndex) override;
+    QStringList FormatValues() const override;
+
+private:
+    CIntSegment m_month{0, 11, 1};
+    CIntSegment m_year{0, 9999, 1};
+};
+
+// Two two-digit numbers, each 0 to 99: "12/34". Delete sets the current one to 1; Backspace changes
+// nothing.
+class NumberPairField : public FormattedField
+{
+public:
+    NumberPairField();
+
+    void OnKeyDown(FieldKey key) override;
+
+    int GetFirst() const { return static_cast<int>(m_first.GetValue()); }
+    int GetSecond() const { return static_cast<int>(m_second.GetValue()); }
+    // Refuses, changing nothing, a number outside 0 to 99.
+    bool SetValue(int nFirst, int nSecond);
+
+protected:
+    CFieldSegment &Segment(int nIndex) override;
+    QStringList FormatValues() const override;
+
+private:
+    CIntSegment m_first{0, 99, 1};
+    CIntSegment m_second{0, 99, 1};
+};
+
+// A month name and a day: "March     07". The names run "January" to "December"; a typed letter
+// picks a name by its first letters (M, A, Y gives May; J again and again runs through the J months).
+// The day runs 1 to 31 whatever the month. Delete gives "January" or day 1; Backspace changes nothing.
+class MonthDayField : public FormattedField
+{
+public:
+    MonthDayField();
+    // A field over another list of names, for lists without "January" or without names at all.
+    explicit MonthDayField(QStringList names);
+
+    void OnChar(char32_t ch) override;
+    void OnKeyDown(FieldKey key) override;
+
+    QString GetMonthName() const { return m_month.GetText(); }
+    // The position of the current name in the list: 0 for January.
+    int GetMonthIndex() const { return m_month.GetIndex(); }
+    int GetDay() const { return static_cast<int>(m_day.GetValue()); }
+    // Refuses, changing nothing, a month position outside the list or a day outside 1 to 31.
+    bool SetValue(int nMonthIndex, int nDay);
+
+protected:
+    CFieldSegment &Segment(int nIndex) override;
+    QStringList FormatValues() const override;
+
+private:
+    CIntSegment m_day{1, 31, 1};
+    CNameSegment m_month;
+};
+
+// A three-digit and a two-digit number, 0 to 999 and 0 to 99: "123-45". Backspace and Delete set the
+// current one to 0.
+class Number32Field : public FormattedField
+{
+public:
+    Number32Field();
+
+    void OnKeyDown(FieldKey key) override;
+
+    int GetFirst() const { return static_cast<int>(m_first.GetValue()); }
+    int GetSecond() const { return static_cast<int>(m_second.GetValue()); }
+    // Refuses, changing nothing, a number outside its range.
+    bool SetValue(int nFirst, int nSecond);
+
+protected:
+    CFieldSegment &Segment(int nIndex) override;
+    QStringList FormatValues() const override;
+
+private:
+    CIntSegment m_first{0, 999, 1};
+    CIntSegment m_second{0, 99, 1};
+};
+
+// Ten digits grouped 3-3-4 as a telephone number: "(555) 123-4567". Backspace and Delete set the
+// current group to 0.
+class Digits334Field : public FormattedField
+{
+public:
+    Digits334Field();
+
+    void OnKeyDown(FieldKey key) override;
+
+    // The ten digits, leading zeros of every group included.
+    QString GetDigits() const;
+    // Refuses, changing nothing, anything but exactly ten decimal digits.
+    bool SetDigits(const QString &strDigits);
+
+protected:
+    CFieldSegment &Segment(int nIndex) override;
+    QStringList FormatValues() const override;
+
+private:
+    CIntSegment m_first{0, 999, 1};
+    CIntSegment m_second{0, 999, 1};
+    CIntSegment m_third{0, 9999, 1};
+};
+
+// Nine digits grouped 3-2-4: "123-45-6789". Typing moves on by itself after three digits of the first
+// group and two of the second. Backspace and Delete set the current group to 0.
+class Digits324Field : public FormattedField
+{
+public:
+    Digits324Field();
+
+    void OnChar(char32_t ch) override;
+    void OnKeyDown(FieldKey key) override;
+
+    // The nine digits, leading zeros of every group included.
+    QString GetDigits() const;
+    // Refuses, changing nothing, anything but exactly nine decimal digits.
+    bool SetDigits(const QString &strDigits);
+
+protected:
+    CFieldSegment &Segment(int nIndex) override;
+    QStringList FormatValues() const override;
+
+private:
+    int m_nSecondKeys = 0;
+    int m_nFirstKeys = 0;
+    CIntSegment m_first{0, 999, 1};
+    CIntSegment m_second{0, 99, 1};
+    CIntSegment m_third{0, 9999, 1};
+};
+
+// Two signed numbers with two decimals, each -9999.99 to 9999.99: "(-0003.46, 0012.50)". Up and Down
+// step by 1; Delete sets the current one to 0; Backspace changes nothing.
+class RealPairField : public FormattedField
+{
+public:
+    RealPairField();
+
+    void OnKeyDown(FieldKey key) override;
+
+    double GetFirst() const { return m_first.GetValue(); }
+    double GetSecond() const { return m_second.GetValue(); }
+    // Rounds both to two decimals; refuses, changing nothing, a number outside the range.
+    bool SetValue(double dFirst, double dSecond);
+
+protected:
+    CFieldSegment &Segment(int nIndex) override;
+    QStringList FormatValues() const override;
+
+private:
+    CRealSegment m_second{-9999.99, 9999.99, 1.0, 2};
+    CRealSegment m_first{-9999.99, 9999.99, 1.0, 2};
+};

@@ -1,0 +1,29 @@
+// CRealPairEdit: the field of two signed numbers with two decimals.
+#include "fieldedit/RealPairEdit.h"
+
+#include "fieldedit/FieldKinds.h"
+
+CRealPairEdit::CRealPairEdit(QWidget *parent)
+    : CFieldEdit(std::make_unique<RealPairField>(), parent), m_pField(static_cast<RealPairField *>(&Model()))
+{
+}
+
+CRealPairEdit::~CRealPairEdit() = default;
+
+double CRealPairEdit::GetFirst() const
+{
+    return m_pField->GetFirst();
+}
+
+double CRealPairEdit::GetSecond() const
+{
+    return m_pField->GetSecond();
+}
+
+bool CRealPairEdit::SetValue(double dFirst, double dSecond)
+{
+    if (!m_pField->SetValue(dFirst, dSecond))
+        return false;
+    Redraw();
+    return true;
+}

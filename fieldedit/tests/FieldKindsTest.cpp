@@ -1,0 +1,383 @@
+// Tests of the further field kinds' rules and of the real, name and text segments.
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "fieldedit/FieldKinds.h"
+#include "fieldedit/tests/KeyScript.h"
+
+namespace {
+
+struct KeyRow {
+    const char *keys;
+    const char *text;
+    int nSegment;
+};
+
+template <typename Field>
+void CheckRows(std::initializer_list<KeyRow> rows)
+{
+    for (const KeyRow &row : rows) {
+        Field field;
+        PlayKeys(field, row.keys);
+        EXPECT_EQ(field.ComposeText().toStdString(), row.text) << "keys " << row.keys;
+        EXPECT_EQ(field.GetCurrentSegment(), row.nSegment) << "keys " << row.keys;
+    }
+}
+
+TEST(TextNumberField, KeySequences)
+{
+    CheckRows<TextNumberField>({
+        {"", "             0000", 0},
+        {"Apples", "Apples       0000", 0},
+        {"Hi there", "Hi there     0000", 0},
+        {"ABCDEFGHIJKLMN", "ABCDEFGHIJKL 0000", 0},
+        {"abc{Back}", "ab           0000", 0},
+        {"abc{Back}{Back}{Back}{Back}d", "d            0000", 0},
+        {"abc{Del}", "             0000", 0},
+        {"abc{Up}{Down}", "abc          0000", 0},
+        {"{Right}42", "             0042", 1},
+        {"{Right}42{Back}", "             0000", 1},
+        {"{Right}42{Del}", "             0000", 1},
+        {"{Right}42 ", "             0042", 0},
+        {"{Right}42x-", "             0042", 1},
+        {"{Right}{Down}", "             9999", 1},
+        {"{Right}{Up}{Up}", "             0002", 1},
+        {"{Right}{Left}x", "x            0000", 0},
+        {"{Left}{Left}", "             0000", 0},
+    });
+}
+
+TEST(TextNumberField, WholeValue)
+{
+    TextNumberField field;
+    EXPECT_TRUE(field.SetValue(QStringLiteral("Pears"), 17));
+    EXPECT_EQ(field.ComposeText(), "Pears        0017");
+    EXPECT_EQ(field.GetText(), "Pears");
+    EXPECT_EQ(field.GetNumber(), 17);
+    EXPECT_FALSE(field.SetValue(QStringLiteral("thirteen long"), 1));
+    EXPECT_FALSE(field.SetValue(QStringLiteral("tab\there"), 1));
+    EXPECT_FALSE(field.SetValue(QStringLiteral("ok"), 10000));
+    EXPECT_FALSE(field.SetValue(QStringLiteral("ok"), -1));
+    EXPECT_EQ(field.ComposeText(), "Pears        0017");
+}
+
+TEST(YearMonthField, KeySequencesCarryAndBorrow)
+{
+    CheckRows<YearMonthField>({
+        {"", "0000-00", 0},
+        {"2024", "2024-00", 0},
+        {"2024{Right}5", "2024-05", 1},
+        {"2024{Right}11{Up}", "2025-00", 1},
+        {"2024{Right}{Down}", "2023-11", 1},
+        {"2024{Right}5{Up}", "2024-06", 1},
+        {"2024{Right}5{Down}", "2024-04", 1},
+        {"2024{Right}10{Up}", "2024-11", 1},
+        {"2024{Right}1{Down}", "2024-00", 1},
+        {"{Down}", "9999-00", 0},
+        {"{Right}{Down}", "9999-11", 1},
+        {"9999{Right}11{Up}", "0000-00", 1},
+        {"2024{Back}{Del}", "2024-00", 0},
+        {"{Right}7{Back}{Del}", "0000-07", 1},
+        {"{Right}12", "0000-02", 1},
+        {"{Up}{Up}", "0002-00", 0},
+    });
+
+    YearMonthField field;
+    EXPECT_TRUE(field.SetValue(1999, 11));
+    EXPECT_EQ(field.ComposeText(), "1999-11");
+    EXPECT_FALSE(field.SetValue(2000, 12));
+    EXPECT_FALSE(field.SetValue(10000, 0));
+    EXPECT_FALSE(field.SetValue(2000, -1));
+    EXPECT_EQ(field.GetYear(), 1999);
+    EXPECT_EQ(field.GetMonthIndex(), 11);
+}
+
+TEST(NumberPairField, KeySequences)
+{
+    CheckRows<NumberPairField>({
+        {"12{Right}34", "12/34", 1},
+        {"1234", "34/00", 0},
+        {"123", "03/00", 0},
+        {"12{Del}", "01/00", 0},
+        {"{Right}{Del}", "00/01", 1},
+        {"12{Back}", "12/00", 0},
+        {"{Up}", "01/00", 0},
+        {"{Down}", "99/00", 0},
+        {"{Right}{Down}{Down}", "00/98", 1},
+    });
+
+    NumberPairField field;
+    EXPECT_TRUE(field.SetValue(7, 99));
+    EXPECT_FALSE(field.SetValue(100, 1));
+    EXPECT_EQ(field.GetFirst(), 7);
+    EXPECT_EQ(field.GetSecond(), 99);
+}
+
+TEST(MonthDayField, KeySequences)
+{
+    CheckRows<MonthDayField>({
+        {"", "January   01", 0},
+        {"{Up}", "February  01", 0},
+        {"{Down}", "December  01", 0},
+        {"{Down}{Up}", "January   01", 0},
+        {"{Up}{Up}{Del}", "January   01", 0},
+        {"{Up}{Back}", "February  01", 0},
+        {"may", "May       01", 0},
+        {"MAR", "March     01", 0},
+        {"j", "January   01", 0},
+        {"jj", "June      01", 0},
+        {"jjj", "July      01", 0},
+        {"jjjj", "January   01", 0},
+        {"ju", "June      01", 0},
+        {"jul", "July      01", 0},
+        {"s", "September 01", 0},
+        {"ax", "April     01", 0},
+        {"x7", "January   01", 0},
+        {"{Right}15", "January   15", 1},
+        {"{Right}45", "January   05", 1},
+        {"{Right}0", "January   00", 1},
+        {"{Right}{Down}", "January   31", 1},
+        {"{Right}{Up}", "January   02", 1},
+        {"{Right}25{Del}", "January   01", 1},
+        {"{Right}25{Back}", "January   25", 1},
+        {"{Right}m", "January   01", 1},
+    });
+}
+
+TEST(MonthDayField, OtherNameLists)
+{
+    MonthDayField seasons({QStringLiteral("Spring"), QStringLiteral("Summer")});
+    PlayKeys(seasons, "{Up}{Del}");
+    EXPECT_EQ(seasons.ComposeText(), "Summer    01") << "Delete without January leaves the name";
+    PlayKeys(seasons, "{Up}");
+    EXPECT_EQ(seasons.ComposeText(), "Spring    01");
+
+    MonthDayField empty{QStringList()};
+    EXPECT_EQ(empty.ComposeText(), "          01");
+    PlayKeys(empty, "{Up}{Down}{Del}ab");
+    EXPECT_EQ(empty.ComposeText(), "          01");
+    EXPECT_EQ(empty.GetMonthName(), QString());
+    EXPECT_FALSE(empty.SetValue(0, 5));
+
+    MonthDayField months;
+    EXPECT_TRUE(months.SetValue(11, 24));
+    EXPECT_EQ(months.ComposeText(), "December  24");
+    EXPECT_EQ(months.GetMonthIndex(), 11);
+    EXPECT_FALSE(months.SetValue(12, 1));
+    EXPECT_FALSE(months.SetValue(0, 0));
+    EXPECT_FALSE(months.SetValue(0, 32));
+    EXPECT_EQ(months.GetMonthName(), "December");
+    EXPECT_EQ(months.GetDay(), 24);
+}
+
+TEST(Number32Field, KeySequences)
+{
+    CheckRows<Number32Field>({
+        {"123{Right}45", "123-45", 1},
+        {"1234", "004-00", 0},
+        {"007", "007-00", 0},
+        {"12{Back}", "000-00", 0},
+        {"{Right}7{Del}", "000-00", 1},
+        {"{Down}", "999-00", 0},
+        {"{Right}{Down}", "000-99", 1},
+        {"{Right}{Up}", "000-01", 1},
+    });
+
+    Number32Field field;
+    EXPECT_TRUE(field.SetValue(999, 99));
+    EXPECT_FALSE(field.SetValue(1000, 0));
+    EXPECT_FALSE(field.SetValue(0, 100));
+    EXPECT_EQ(field.ComposeText(), "999-99");
+}
+
+TEST(Digits334Field, KeySequences)
+{
+    CheckRows<Digits334Field>({
+        {"", "(000) 000-0000", 0},
+        {"555{Right}123{Right}4567", "(555) 123-4567", 2},
+        {"555123", "(123) 000-0000", 0},
+        {"{Left}{Down}", "(000) 000-9999", 2},
+        {"{Right}42{Back}", "(000) 000-0000", 1},
+        {"{Right}42{Del}", "(000) 000-0000", 1},
+        {"{Up}", "(001) 000-0000", 0},
+    });
+
+    Digits334Field field;
+    EXPECT_TRUE(field.SetDigits(QStringLiteral("0123456789")));
+    EXPECT_EQ(field.ComposeText(), "(012) 345-6789");
+    EXPECT_EQ(field.GetDigits(), "0123456789");
+    for (const char *bad : {"012345678", "01234567890", "(012) 345-6789", "01234a6789", ""})
+        EXPECT_FALSE(field.SetDigits(QString::fromUtf8(bad))) << bad;
+    EXPECT_EQ(field.GetDigits(), "0123456789");
+}
+
+TEST(Digits324Field, KeySequencesAdvanceByThemselves)
+{
+    CheckRows<Digits324Field>({
+        {"1", "001-00-0000", 0},
+        {"12", "012-00-0000", 0},
+        {"123", "123-00-0000", 1},
+        {"1234", "123-04-0000", 1},
+        {"12345", "123-45-0000", 2},
+        {"123456789", "123-45-6789", 2},
+        {"1234567890", "123-45-0000", 2},
+        {"12{Back}3", "003-00-0000", 0},
+        {"12{Del}3", "003-00-0000", 0},
+        {"12{Up}34", "034-00-0000", 0},
+        {"12{Down}3", "003-00-0000", 0},
+        {"123{Left}4", "004-00-0000", 0},
+        {"{Right}1{Right}{Left}2", "000-12-0000", 2},
+        {"{Right}1{Up}2", "000-02-0000", 1},
+        {"{Left}12345", "000-00-0005", 2},
+        {"1a-2", "012-00-0000", 0},
+    });
+
+    Digits324Field field;
+    EXPECT_TRUE(field.SetDigits(QStringLiteral("078051120")));
+    EXPECT_EQ(field.ComposeText(), "078-05-1120");
+    EXPECT_EQ(field.GetDigits(), "078051120");
+    EXPECT_FALSE(field.SetDigits(QStringLiteral("078-05-1120")));
+    EXPECT_FALSE(field.SetDigits(QStringLiteral("0780511200")));
+    EXPECT_EQ(field.GetDigits(), "078051120");
+}
+
+TEST(RealPairField, KeySequences)
+{
+    CheckRows<RealPairField>({
+        {"", "( 0000.00, 0000.00)", 0},
+        {"12.5", "( 0012.50, 0000.00)", 0},
+        {"-3.456", "(-0003.45, 0000.00)", 0},
+        {"-", "( 0000.00, 0000.00)", 0},
+        {"-5", "(-0005.00, 0000.00)", 0},
+        {"-5-", "( 0005.00, 0000.00)", 0},
+        {"1..2", "( 0001.20, 0000.00)", 0},
+        {".05", "( 0000.05, 0000.00)", 0},
+        {"99999", "( 0009.00, 0000.00)", 0},
+        {"9999.99", "( 9999.99, 0000.00)", 0},
+        {"12.5{Del}", "( 0000.00, 0000.00)", 0},
+        {"12.5{Back}", "( 0012.50, 0000.00)", 0},
+        {"{Up}", "( 0001.00, 0000.00)", 0},
+        {"{Down}", "(-0001.00, 0000.00)", 0},
+        {"0.5{Down}", "(-0000.50, 0000.00)", 0},
+        {"{Right}{Down}{Down}", "( 0000.00,-0002.00)", 1},
+        {"{Right}7.25 3", "( 0003.00, 0007.25)", 0},
+        {"{Down}4", "(-0004.00, 0000.00)", 0},
+        {"a+e", "( 0000.00, 0000.00)", 0},
+    });
+}
+
+TEST(RealPairField, RoundingAndWholeValue)
+{
+    RealPairField field;
+    EXPECT_TRUE(field.SetValue(-3.456, 2.125));
+    EXPECT_EQ(field.ComposeText(), "(-0003.46, 0002.13)");
+    EXPECT_DOUBLE_EQ(field.GetFirst(), -3.46);
+    EXPECT_DOUBLE_EQ(field.GetSecond(), 2.13);
+    EXPECT_TRUE(field.SetValue(-2.125, -0.001));
+    EXPECT_EQ(field.ComposeText(), "(-0002.12, 0000.00)");
+    EXPECT_FALSE(std::signbit(field.GetSecond())) << "a value rounded to 0 shows without a sign";
+
+    EXPECT_TRUE(field.SetValue(9999.5, -9999.99));
+    PlayKeys(field, "{Up}{Right}{Down}");
+    EXPECT_EQ(field.ComposeText(), "(-9999.99, 9999.99)");
+
+    const double dNan = std::numeric_limits<double>::quiet_NaN();
+    const double dInf = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(field.SetValue(dNan, 0));
+    EXPECT_FALSE(field.SetValue(0, dInf));
+    EXPECT_FALSE(field.SetValue(10000, 0));
+    EXPECT_FALSE(field.SetValue(0, -9999.995));
+    EXPECT_EQ(field.ComposeText(), "(-9999.99, 9999.99)");
+}
+
+TEST(RealSegment, SetValueRoundsAndChecksTheRange)
+{
+    CRealSegment segment(-10, 10, 0.5, 2);
+    const std::pair<double, double> rows[] = {
+        {-3.456, -3.46}, {2.125, 2.13}, {-2.125, -2.12}, {0.004, 0.0}, {-0.004, 0.0}, {9.999, 10.0}, {10.0, 10.0},
+    };
+    for (auto [dInput, dExpected] : rows) {
+        segment.SetValue(dInput);
+        EXPECT_DOUBLE_EQ(segment.GetValue(), dExpected) << dInput;
+    }
+    segment.SetValue(1.5);
+    for (double dBad : {10.001, -10.5, std::numeric_limits<double>::quiet_NaN()})
+        segment.SetValue(dBad);
+    EXPECT_DOUBLE_EQ(segment.GetValue(), 1.5);
+    EXPECT_TRUE(segment.IsGreater(1.4) && !segment.IsGreater(1.5));
+    EXPECT_TRUE(segment.IsGreaterOrEqual(1.5) && segment.IsLessOrEqual(1.5) && segment.IsEqual(1.5));
+    EXPECT_TRUE(segment.IsLess(1.6) && !segment.IsLess(1.5));
+
+    segment.Increment();
+    EXPECT_DOUBLE_EQ(segment.GetValue(), 2.0);
+    segment.SetValue(9.75);
+    segment.Increment();
+    EXPECT_DOUBLE_EQ(segment.GetValue(), -10.0);
+    segment.Decrement();
+    EXPECT_DOUBLE_EQ(segment.GetValue(), 10.0);
+    segment.Reset();
+    EXPECT_DOUBLE_EQ(segment.GetValue(), -10.0);
+
+    CRealSegment positive(0, 100, 1, 1);
+    EXPECT_FALSE(positive.AcceptChar(U'-'));
+    EXPECT_TRUE(positive.AcceptChar(U'4'));
+    EXPECT_TRUE(positive.AcceptChar(U'.'));
+    EXPECT_TRUE(positive.AcceptChar(U'2'));
+    EXPECT_FALSE(positive.AcceptChar(U'9')) << "only one decimal is kept";
+    EXPECT_DOUBLE_EQ(positive.GetValue(), 4.2);
+}
+
+TEST(NameSegment, SteppingWrapsAndSelectNameFindsExactNames)
+{
+    CNameSegment names({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
+    EXPECT_EQ(names.GetText(), "one");
+    EXPECT_EQ(names.SelectPrevious(), "three");
+    EXPECT_EQ(names.SelectNext(), "one");
+    EXPECT_EQ(names.SelectNext(), "two");
+    names.SelectName(QStringLiteral("Three"));
+    EXPECT_EQ(names.GetText(), "two") << "names compare exactly";
+    names.SelectName(QStringLiteral("three"));
+    EXPECT_EQ(names.GetText(), "three");
+    EXPECT_TRUE(names.AcceptChar(U'T'));
+    EXPECT_EQ(names.GetText(), "two") << "a letter picks a name that starts with it";
+    EXPECT_TRUE(names.AcceptChar(U'H'));
+    EXPECT_EQ(names.GetText(), "three");
+    EXPECT_FALSE(names.AcceptChar(U'Q'));
+    EXPECT_FALSE(names.AcceptChar(U'\b'));
+    EXPECT_EQ(names.GetText(), "three");
+    names.Reset();
+    EXPECT_EQ(names.GetText(), "one");
+    EXPECT_FALSE(names.SelectIndex(3));
+    EXPECT_TRUE(names.SelectIndex(2));
+    EXPECT_EQ(names.GetIndex(), 2);
+
+    CNameSegment empty{QStringList()};
+    EXPECT_EQ(empty.SelectNext(), QString());
+    EXPECT_EQ(empty.SelectPrevious(), QString());
+    empty.SelectName(QStringLiteral("one"));
+    EXPECT_FALSE(empty.AcceptChar(U'O'));
+    EXPECT_EQ(empty.GetText(), QString());
+    EXPECT_EQ(empty.GetIndex(), 0);
+}
+
+TEST(TextSegment, TakesPrintableCharactersUpToItsLength)
+{
+    CTextSegment text(3);
+    EXPECT_FALSE(text.AcceptChar(U'\b'));
+    for (char32_t ch : {U'a', U' ', U'\x4E2D'})
+        EXPECT_TRUE(text.AcceptChar(ch));
+    EXPECT_FALSE(text.AcceptChar(U'z'));
+    EXPECT_EQ(text.GetText(), QString::fromUtf8("a \xE4\xB8\xAD"));
+    EXPECT_TRUE(text.AcceptChar(U'\b'));
+    for (char32_t ch : {U'\t', U'\r', U'\x7F', U'\xD800', U'\x1F600'})
+        EXPECT_FALSE(text.AcceptChar(ch)) << static_cast<unsigned>(ch);
+    EXPECT_EQ(text.GetText(), "a ");
+    EXPECT_FALSE(text.SetText(QStringLiteral("four")));
+    EXPECT_TRUE(text.SetText(QStringLiteral("ab")));
+    text.Reset();
+    EXPECT_EQ(text.GetText(), QString());
+}
+
+} // namespace
