@@ -1,4 +1,4 @@
-// Helpers shared by the reminder tests: a pinned time zone, UTC moments, the expected map order.
+// Shared by the reminder tests: a pinned time zone, UTC moments, the expected map order.
 #pragma once
 
 #include <cstdint>
