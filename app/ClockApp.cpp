@@ -22,7 +22,7 @@ void SubstituteFonts()
 
 CClockApp::CClockApp(int &argc, char **argv)
     : m_app(argc, argv)
-    , m_wndClock(platform::GetProgramDirectory())
+    , m_wndClock(platform::GetProgramDirectory(), platform::AutoStart::SystemFolder())
 {
 }
 

@@ -13,11 +13,20 @@
 #include <QTimerEvent>
 #include <QWindow>
 
+#include <algorithm>
+#include <climits>
+
 #include "gfx/BitmapFile.h"
 #include "gfx/Dib.h"
 #include "gfx/Shape.h"
 #include "gfx/SkinCatalogue.h"
+#include "platform/Gbk.h"
+#include "platform/IniFile.h"
+#include "popup/ReminderPopup.h"
+#include "platform/TaskbarHint.h"
 #include "platform/UserMessage.h"
+#include "reminders/ReminderCheck.h"
+#include "reminders/ReminderStore.h"
 #include "res/Resources.h"
 
 namespace {
@@ -52,13 +61,15 @@ bool FileOpens(const QString &path)
 
 } // namespace
 
-CClockWnd::CClockWnd(const QString &programDirectory)
+CClockWnd::CClockWnd(const QString &programDirectory, const QString &autostartFolder)
     : m_strProgramDir(programDirectory)
+    , m_autoStart(autostartFolder)
 {
 }
 
 CClockWnd::~CClockWnd()
 {
+    m_mapReminders.DeleteAllReminders();
     delete m_menuTray;
 }
 
@@ -66,6 +77,8 @@ void CClockWnd::Create(const QString &windowName)
 {
     const QString &dir = m_strProgramDir;
     m_strIniPath = dir + QStringLiteral("/config.ini");
+    LoadReminders();
+    LoadConfig();
 
     m_arrBkNames = EnumSkins(dir, QStringLiteral("BK"));
     m_arrNumNames = EnumSkins(dir, QStringLiteral("NUM"));
@@ -123,8 +136,79 @@ QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QSt
     return SkinPath(m_strProgramDir, name, extension);
 }
 
+void CClockWnd::LoadReminders()
+{
+    ::LoadReminders(m_mapReminders, m_strProgramDir + QStringLiteral("/notify.dat"),
+                    platform::CurrentMoment());
+}
+
+bool CClockWnd::SaveReminders()
+{
+    return ::SaveReminders(m_mapReminders, m_strProgramDir + QStringLiteral("/notify.dat"));
+}
+
+void CClockWnd::CheckReminders(int hour, int minute, int second, platform::Moment now)
+{
+    ::CheckReminders(m_mapReminders, hour, minute, second, now,
+                     [this](const std::string &message) { ShowReminderPopup(message); });
+}
+
+void CClockWnd::ShowReminderPopup(const std::string &message)
+{
+    // Popups that closed themselves are deleted now rather than kept until exit.
+    std::erase_if(m_arrPopups, [](const std::unique_ptr<ReminderPopup> &popup) { return popup->isHidden(); });
+    auto popup = std::make_unique<ReminderPopup>();
+    popup->SetMessage(platform::FromGbk(message));
+    popup->Create(m_strProgramDir + QLatin1Char('/') + ReminderPopup::PictureFileName());
+    popup->show();
+    popup->update();
+    m_arrPopups.push_back(std::move(popup));
+}
+
+int CClockWnd::OpenPopupCount() const
+{
+    return static_cast<int>(std::count_if(m_arrPopups.begin(), m_arrPopups.end(),
+                                          [](const auto &popup) { return popup->isVisible(); }));
+}
+
+void CClockWnd::LoadConfig()
+{
+    long x = 0;
+    long y = 0;
+    long autorun = 1;
+    platform::ReadIniInt(m_strIniPath, QStringLiteral("location"), QStringLiteral("x"), 0, x);
+    platform::ReadIniInt(m_strIniPath, QStringLiteral("location"), QStringLiteral("y"), 0, y);
+    platform::ReadIniInt(m_strIniPath, QStringLiteral("autorun"), QStringLiteral("enable"), 1, autorun);
+    platform::ReadIniString(m_strIniPath, QStringLiteral("skin"), QStringLiteral("background"), QString(), m_strBkName);
+    platform::ReadIniString(m_strIniPath, QStringLiteral("skin"), QStringLiteral("number"), QString(), m_strNumName);
+    m_nX = static_cast<int>(std::clamp<long>(x, INT_MIN, INT_MAX));
+    m_nY = static_cast<int>(std::clamp<long>(y, INT_MIN, INT_MAX));
+    if (autorun != 0)
+        m_autoStart.SetAutoRun(true);
+}
+
+void CClockWnd::SaveSkin(const QString &background, const QString &number)
+{
+    platform::WriteIniString(m_strIniPath, QStringLiteral("skin"), QStringLiteral("background"), background);
+    platform::WriteIniString(m_strIniPath, QStringLiteral("skin"), QStringLiteral("number"), number);
+}
+
+void CClockWnd::SaveLocation(int x, int y)
+{
+    platform::WriteIniInt(m_strIniPath, QStringLiteral("location"), QStringLiteral("x"), x);
+    platform::WriteIniInt(m_strIniPath, QStringLiteral("location"), QStringLiteral("y"), y);
+}
+
+void CClockWnd::OnAutoStart()
+{
+    m_bAutoRun = !m_bAutoRun;
+    platform::WriteIniInt(m_strIniPath, QStringLiteral("autorun"), QStringLiteral("enable"), m_bAutoRun ? 1 : 0);
+    m_autoStart.SetAutoRun(m_bAutoRun);
+}
+
 void CClockWnd::OnCreate()
 {
+    m_bAutoRun = m_autoStart.IsAutoRun();
     m_nIconDay = platform::ToLocal(platform::CurrentMoment()).day;
     BuildMenu();
     AddTrayIcon(this, DayIcon(m_nIconDay));
@@ -145,6 +229,7 @@ void CClockWnd::BuildMenu()
     QAction *autoStart = m_menuTray->addAction(QStringLiteral("自动启动"));
     autoStart->setData(IdAutoStart);
     autoStart->setCheckable(true);
+    connect(autoStart, &QAction::triggered, this, &CClockWnd::OnAutoStart);
     m_menuTray->addSeparator();
     QAction *configure = m_menuTray->addAction(QStringLiteral("配置"));
     configure->setData(IdConfigure);
@@ -186,6 +271,8 @@ void CClockWnd::OnTimer(platform::Moment now)
     m_nLastSecond = local.second;
     m_nDigits = {local.hour / 10, local.hour % 10, local.minute / 10,
                  local.minute % 10, local.second / 10, local.second % 10};
+
+    CheckReminders(local.hour, local.minute, local.second, now);
 
     update(QRect(m_ptDigits, QSize(DigitBoxWidth, DigitBoxHeight)));
 
@@ -270,6 +357,12 @@ void CClockWnd::closeEvent(QCloseEvent *event)
     DestroyWindow();
 }
 
+void CClockWnd::showEvent(QShowEvent *event)
+{
+    platform::KeepOffTaskbar(this);
+    QWidget::showEvent(event);
+}
+
 void CClockWnd::DestroyWindow()
 {
     if (m_bDestroyed)
@@ -282,6 +375,7 @@ void CClockWnd::DestroyWindow()
 
 void CClockWnd::OnDestroy()
 {
+    m_arrPopups.clear();
     DeleteTrayIcon();
     m_timer.stop();
     m_arrBkNames.clear();
@@ -333,4 +427,5 @@ void CClockWnd::OnMove(int x, int y)
         return;
     m_nY = y;
     m_nX = x;
+    SaveLocation(x, y);
 }

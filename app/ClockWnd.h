@@ -10,11 +10,20 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
+#include <vector>
+
+class ReminderPopup;
 
 #include "app/TrayIcon.h"
+#include "platform/AutoStart.h"
 #include "platform/LocalTime.h"
+#include "reminders/ReminderMap.h"
+#include "settings/ClockAccess.h"
 
-class CClockWnd : public QWidget, public CTrayIcon
+#include <string>
+
+class CClockWnd : public QWidget, public CTrayIcon, public ClockAccess
 {
     Q_OBJECT
 
@@ -29,8 +38,9 @@ public:
     static constexpr int IdAutoStart = 32777;
     static constexpr int IdConfigure = 32778;
 
-    // `programDirectory` holds the skins and settings; the program passes its own folder.
-    explicit CClockWnd(const QString &programDirectory);
+    // `programDirectory` holds the skins and settings, `autostartFolder` the logon entry; the
+    // program passes its own folder and the system's autostart folder.
+    CClockWnd(const QString &programDirectory, const QString &autostartFolder);
     ~CClockWnd() override;
 
     // The creation sequence: settings, skins, window size and outline, timer, stacking, opacity.
@@ -46,11 +56,36 @@ public:
     // Shows the tray menu at the cursor; returns the menu so callers (and tests) can reach it.
     QMenu *ShowTrayMenu();
 
+    // Settings file: read once at creation, written key by key when a setting changes.
+    void LoadConfig();
+    void SaveSkin(const QString &background, const QString &number) override;
+    void SaveLocation(int x, int y);
+
+    // The reminder file: loaded once at creation, saved by the reminders page after each edit.
+    void LoadReminders();
+    bool SaveReminders() override;
+    // Runs the arm-and-fire check of every reminder for the given local time of day.
+    void CheckReminders(int hour, int minute, int second, platform::Moment now);
+    // Opens a popup with a fired reminder's message (GBK bytes).
+    void ShowReminderPopup(const std::string &message);
+
+    // What the settings sheet uses.
+    QPoint ClockPosition() const override { return QPoint(m_nX, m_nY); }
+    const QStringList &BackgroundNames() const override { return m_arrBkNames; }
+    const QStringList &DigitNames() const override { return m_arrNumNames; }
+    QString CurrentBackground() const override { return m_strBkName; }
+    QString CurrentDigits() const override { return m_strNumName; }
+    void SetRestart() override { m_bRestart = true; }
+    ReminderMap &Reminders() override { return m_mapReminders; }
+
     QMenu *TrayMenu() const { return m_menuTray; }
+    bool AutoRunChecked() const { return m_bAutoRun; }
     QPoint DigitBoxPosition() const { return m_ptDigits; }
     const std::array<int, 6> &Digits() const { return m_nDigits; }
     const QString &BackgroundPath() const { return m_strBkPath; }
     const QString &DigitsPath() const { return m_strNumPath; }
+    // Popups opened and not yet closed.
+    int OpenPopupCount() const;
 
     int m_nX = 0;
     int m_nY = 0;
@@ -69,6 +104,7 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void OnCreate();
@@ -79,16 +115,20 @@ private:
     void OnHide();
     void OnExit();
     void OnMove(int x, int y);
+    void OnAutoStart();
     // Picks the skin of one kind: the configured one when its file opens, else a random one,
     // else the built-in skin. Returns the file path.
     QString ChooseSkin(QString &name, const QStringList &names, const QString &extension,
                        const QString &fallbackPath, const char *kind);
     void BuildMenu();
 
+    ReminderMap m_mapReminders;
+    std::vector<std::unique_ptr<ReminderPopup>> m_arrPopups;
     QString m_strProgramDir;
     QString m_strBkPath;
     QString m_strNumPath;
     QString m_strIniPath;
+    platform::AutoStart m_autoStart;
     bool m_bAutoRun = false;
     QImage m_bmpDigits;
     QMenu *m_menuTray = nullptr;

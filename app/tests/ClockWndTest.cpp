@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "app/ClockWnd.h"
+#include "platform/IniFile.h"
 #include "gfx/BitmapFile.h"
 #include "platform/LocalTime.h"
 #include "res/Resources.h"
@@ -27,6 +28,20 @@ QImage MakeFace()
 }
 
 // A digit strip whose every column has its own colour, so a copy from the wrong place shows.
+QAction *MenuAction(const CClockWnd &wnd, int id)
+{
+    for (QAction *action : wnd.TrayMenu()->actions())
+        if (!action->isSeparator() && action->data().toInt() == id)
+            return action;
+    return nullptr;
+}
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QImage MakeStrip()
 {
     QImage strip(162, 25, QImage::Format_RGB32);
@@ -53,7 +68,7 @@ private slots:
 
     void windowTakesThePicturesSizeOutlineAndStyle()
     {
-        CClockWnd wnd(m_dir.path());
+        CClockWnd wnd(m_dir.path(), m_autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
 
         QCOMPARE(wnd.size(), QSize(200, 60));
@@ -74,7 +89,7 @@ private slots:
 
     void faceShowsTheTimeFromTheStrip()
     {
-        CClockWnd wnd(m_dir.path());
+        CClockWnd wnd(m_dir.path(), m_autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
         // The first tick after start in second 0 does nothing; 09:05:07 is shown at its tick.
         wnd.OnTimer(platform::FromLocal(2026, 3, 14, 9, 5, 7));
@@ -101,7 +116,7 @@ private slots:
 
     void sameSecondDoesNothing()
     {
-        CClockWnd wnd(m_dir.path());
+        CClockWnd wnd(m_dir.path(), m_autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
         wnd.OnTimer(platform::FromLocal(2026, 3, 14, 23, 0, 0));
         QCOMPARE(wnd.Digits(), (std::array<int, 6>{}));
@@ -116,7 +131,7 @@ private slots:
     {
         // A configured skin that does not exist is replaced by an available one.
         {
-            CClockWnd wnd(m_dir.path());
+            CClockWnd wnd(m_dir.path(), m_autostart.path());
             wnd.m_strBkName = QStringLiteral("Missing");
             wnd.Create(QStringLiteral("Dovetock"));
             QCOMPARE(wnd.m_strBkName, QStringLiteral("Face"));
@@ -124,7 +139,7 @@ private slots:
         }
         // With no skins at all the built-in skin shows.
         QTemporaryDir empty;
-        CClockWnd wnd(empty.path());
+        CClockWnd wnd(empty.path(), m_autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
         QCOMPARE(wnd.BackgroundPath(), FallbackBackgroundPath());
         QCOMPARE(wnd.DigitsPath(), FallbackDigitsPath());
@@ -139,14 +154,102 @@ private slots:
         junk.write("not a picture at all");
         junk.close();
         QVERIFY(QFile::copy(m_dir.filePath("Face.NUM"), bad.filePath("Face.NUM")));
-        CClockWnd junkWnd(bad.path());
+        CClockWnd junkWnd(bad.path(), m_autostart.path());
         junkWnd.Create(QStringLiteral("Dovetock"));
         QCOMPARE(junkWnd.BackgroundPath(), FallbackBackgroundPath());
         QCOMPARE(junkWnd.size(), fallback.size());
     }
 
+    void settingsAndAutostart()
+    {
+        QTemporaryDir dir;
+        QTemporaryDir autostart;
+        QVERIFY(QFile::copy(m_dir.filePath("Face.BK"), dir.filePath("Face.BK")));
+        QVERIFY(QFile::copy(m_dir.filePath("Face.NUM"), dir.filePath("Face.NUM")));
+        const QString ini = dir.filePath("config.ini");
+        const QString entry = autostart.filePath("Dovetick.desktop");
+
+        // No settings file: the corner of the screen, autostart switched on, nothing written.
+        {
+            CClockWnd wnd(dir.path(), autostart.path());
+            wnd.Create(QStringLiteral("Dovetock"));
+            QCOMPARE(QPoint(wnd.m_nX, wnd.m_nY), QPoint(0, 0));
+            QVERIFY(QFile::exists(entry));
+            QVERIFY(wnd.AutoRunChecked());
+            QVERIFY(!QFile::exists(ini));
+
+            // The Auto start command flips the wish and the entry, and back again.
+            MenuAction(wnd, CClockWnd::IdAutoStart)->trigger();
+            QVERIFY(!wnd.AutoRunChecked());
+            QVERIFY(!QFile::exists(entry));
+            long enable = -1;
+            platform::ReadIniInt(ini, "autorun", "enable", -1, enable);
+            QCOMPARE(enable, 0L);
+            MenuAction(wnd, CClockWnd::IdAutoStart)->trigger();
+            QVERIFY(wnd.AutoRunChecked());
+            QVERIFY(QFile::exists(entry));
+            platform::ReadIniInt(ini, "autorun", "enable", -1, enable);
+            QCOMPARE(enable, 1L);
+        }
+
+        // A stored position and skins are used; enable=0 leaves an existing entry alone; moving
+        // to the stored spot writes nothing, moving elsewhere writes x and y.
+        QVERIFY(platform::WriteIniInt(ini, "location", "x", 300));
+        QVERIFY(platform::WriteIniInt(ini, "location", "y", -40));
+        QVERIFY(platform::WriteIniInt(ini, "autorun", "enable", 0));
+        QVERIFY(platform::WriteIniString(ini, "skin", "background", "Face"));
+        QVERIFY(platform::WriteIniString(ini, "skin", "number", "Face"));
+        const QByteArray before = ReadAll(ini);
+        CClockWnd wnd(dir.path(), autostart.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+        QCOMPARE(wnd.pos(), QPoint(300, -40));
+        QCOMPARE(wnd.m_strBkName, QStringLiteral("Face"));
+        QVERIFY(QFile::exists(entry));
+        QVERIFY(wnd.AutoRunChecked());
+        wnd.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wnd));
+        wnd.move(300, -40);
+        QCoreApplication::processEvents();
+        QCOMPARE(ReadAll(ini), before);
+        wnd.move(120, 45);
+        QTRY_COMPARE(QPoint(wnd.m_nX, wnd.m_nY), QPoint(120, 45));
+        long x = 0;
+        long y = 0;
+        platform::ReadIniInt(ini, "location", "x", 0, x);
+        platform::ReadIniInt(ini, "location", "y", 0, y);
+        QCOMPARE(QPoint(int(x), int(y)), QPoint(120, 45));
+
+        // A new skin choice is written but not taken by the running clock.
+        wnd.SaveSkin(QStringLiteral("Other"), QStringLiteral("Digits"));
+        QString name;
+        platform::ReadIniString(ini, "skin", "background", QString(), name);
+        QCOMPARE(name, QStringLiteral("Other"));
+        platform::ReadIniString(ini, "skin", "number", QString(), name);
+        QCOMPARE(name, QStringLiteral("Digits"));
+        QCOMPARE(wnd.m_strBkName, QStringLiteral("Face"));
+    }
+
+    void menuHasItsEntriesInOrder()
+    {
+        CClockWnd wnd(m_dir.path(), m_autostart.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+        QStringList texts;
+        for (QAction *action : wnd.TrayMenu()->actions())
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(texts, (QStringList{"隐藏", "退出", "-", "自动启动", "-", "配置"}));
+        QCOMPARE(MenuAction(wnd, CClockWnd::IdAutoStart)->isCheckable(), true);
+
+        wnd.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wnd));
+        MenuAction(wnd, CClockWnd::IdHide)->trigger();
+        QVERIFY(!wnd.isVisible());
+        wnd.OnTrayLButtonDown();
+        QVERIFY(wnd.isVisible());
+    }
+
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_autostart;
 };
 
 QTEST_MAIN(ClockWndTest)

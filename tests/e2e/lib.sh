@@ -58,20 +58,21 @@ e2e_start_wm() {
   wait_for 30 e2e_tray_ready || fail "icewm's tray did not appear"
 }
 
+# (grep reads all of its input: with pipefail, an early exit would fail the pipeline.)
 e2e_tray_ready() {
-  local screen=${DISPLAY##*.}
-  [ "$screen" = "$DISPLAY" ] && screen=0
-  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' &&
-    xwininfo -root -tree | grep -qi 'tray'
+  xprop -root _NET_SUPPORTING_WM_CHECK | grep 'window id' >/dev/null &&
+    xwininfo -root -tree | grep '"SystemTray"' >/dev/null
 }
 
 # Copies the executable and the shipped skins into a fresh program directory; prints its path.
+# Its config.ini switches autostart off, so tests never touch the system's autostart folder.
 e2e_program_dir() {
   local dir="$E2E_TMP/prog${1:-}"
   mkdir -p "$dir"
   cp "$E2E_PROGRAM" "$dir/dovetock"
   find "$E2E_BUILD_DIR" -maxdepth 1 -type f \( -iname '*.BK' -o -iname '*.NUM' -o -iname '*.MSG' \) \
     -exec cp {} "$dir/" \;
+  printf '[autorun]\nenable=0\n' >"$dir/config.ini"
   echo "$dir"
 }
 
