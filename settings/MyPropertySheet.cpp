@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -21,6 +22,7 @@ CMyPropertySheet::CMyPropertySheet(QWidget *parent)
     m_buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
     m_buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+    m_buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     m_buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
     ApplyButton()->setText(QStringLiteral("应用(&A)"));
     ApplyButton()->setEnabled(false);
@@ -89,11 +91,25 @@ void CMyPropertySheet::OnPageModified()
     ApplyButton()->setEnabled(bAny);
 }
 
+void CMyPropertySheet::OnPageCreated(CPropertyPage *page)
+{
+    // Widgets made on a page's first showing would come last in the tab order, behind the
+    // standard buttons; they go right behind the tabs instead, in the order they were made.
+    QWidget *previous = m_tabs->tabBar();
+    for (QWidget *child : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->focusPolicy() == Qt::NoFocus)
+            continue;
+        setTabOrder(previous, child);
+        previous = child;
+    }
+}
+
 void CMyPropertySheet::AddPage(CPropertyPage &page)
 {
     m_arrPages.append(&page);
     m_tabs->addTab(&page, page.Caption());
     connect(&page, &CPropertyPage::modifiedChanged, this, &CMyPropertySheet::OnPageModified);
+    connect(&page, &CPropertyPage::created, this, [this, &page] { OnPageCreated(&page); });
 }
 
 bool CMyPropertySheet::ApplyPages()

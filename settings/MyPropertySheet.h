@@ -48,6 +48,7 @@ private slots:
 
 private:
     void AddPage(CPropertyPage &page);
+    void OnPageCreated(CPropertyPage *page);
     // OnApply of every created page; false when one of them refused.
     bool ApplyPages();
 

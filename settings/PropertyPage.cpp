@@ -60,6 +60,7 @@ void CPropertyPage::showEvent(QShowEvent *event)
         if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide))
             child->show();
     }
+    emit created();
 }
 
 void CPropertyPage::OnInitDialog()

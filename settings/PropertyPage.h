@@ -36,6 +36,8 @@ public:
 
 signals:
     void modifiedChanged(bool bChanged);
+    // The page has just built its widgets.
+    void created();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,5 +1,6 @@
 // Widget tests of the settings sheet: tabs and placement, the Display page's change rules and the
 // Time reminders page working on a real notify.dat, all driven by key and mouse events.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -112,6 +113,7 @@ private slots:
     void cleanup();
     void sheetOpensOnAboutWithThreeTabs();
     void sheetIsPlacedBesideTheClock();
+    void keyboardReachesThePageBeforeTheButtons();
     void displayPagePreselectsIgnoringCase();
     void displayPageApplyWritesOnceAndRestartSurvivesCancel();
     void displayPageWithoutChangeWritesNothing();
@@ -248,6 +250,24 @@ void SettingsSheetTest::sheetIsPlacedBesideTheClock()
     m_clock->m_ptPos = QPoint(-40, -300);
     m_sheet->OnInitDialog();
     QCOMPARE(m_sheet->pos(), QPoint(-40, -200));
+}
+
+void SettingsSheetTest::keyboardReachesThePageBeforeTheButtons()
+{
+    m_sheet->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_sheet.get()));
+    QTabBar *bar = m_sheet->TabWidget()->tabBar();
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);
+    QTest::keyClick(bar, Qt::Key_Right);
+    QStringList order;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order, (QStringList{QStringLiteral("list"), QStringLiteral("time"), QStringLiteral("enable"),
+                                 QStringLiteral("message"), QStringLiteral("add"), QString()}));
+    QCOMPARE(QApplication::focusWidget(), Button(QDialogButtonBox::Ok));
 }
 
 void SettingsSheetTest::displayPagePreselectsIgnoringCase()
