@@ -27,10 +27,12 @@ xcb_atom_t Atom(xcb_connection_t *connection, const char *name)
 
 void KeepOffTaskbar(QWidget *window)
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !window)
+    if (!window || QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
-    xcb_connection_t *connection = x11->connection();
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
     const xcb_window_t id = static_cast<xcb_window_t>(window->winId());
     const xcb_atom_t state = Atom(connection, "_NET_WM_STATE");
     const xcb_atom_t hints[] = {Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),

@@ -16,6 +16,7 @@
 #include "gfx/Dib.h"
 #include "gfx/Shape.h"
 #include "platform/ProgramDir.h"
+#include "platform/TaskbarHint.h"
 #include "platform/UserMessage.h"
 #include "res/Resources.h"
 
@@ -192,4 +193,10 @@ void ReminderPopup::closeEvent(QCloseEvent *event)
     m_timer.stop();
     event->accept();
     emit finished();
+}
+
+void ReminderPopup::showEvent(QShowEvent *event)
+{
+    platform::KeepOffTaskbar(this);
+    QWidget::showEvent(event);
 }
