@@ -10,6 +10,7 @@
 #include <QMoveEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QProcess>
 #include <QTimerEvent>
 #include <QWindow>
 
@@ -22,11 +23,13 @@
 #include "gfx/SkinCatalogue.h"
 #include "platform/Gbk.h"
 #include "platform/IniFile.h"
+#include "platform/ProgramDir.h"
 #include "popup/ReminderPopup.h"
 #include "platform/TaskbarHint.h"
 #include "platform/UserMessage.h"
 #include "reminders/ReminderCheck.h"
 #include "reminders/ReminderStore.h"
+#include "settings/MyPropertySheet.h"
 #include "res/Resources.h"
 
 namespace {
@@ -206,6 +209,35 @@ void CClockWnd::OnAutoStart()
     m_autoStart.SetAutoRun(m_bAutoRun);
 }
 
+void CClockWnd::OnConfigure()
+{
+    // One sheet at a time: the tray menu stays reachable while the sheet is open.
+    if (m_bConfiguring)
+        return;
+    m_bConfiguring = true;
+    {
+        CMyPropertySheet sheet(nullptr);
+        sheet.m_pClockWnd = this;
+        sheet.DoModal();
+    }
+    m_bConfiguring = false;
+    if (m_bRestart)
+        Restart();
+}
+
+void CClockWnd::Restart()
+{
+    // Without a new instance the old one keeps running, so the clock never simply disappears.
+    const QString executable = platform::ExecutablePath();
+    if (!QProcess::startDetached(executable, {}, m_strProgramDir)) {
+        platform::ShowUserMessage(QStringLiteral("cannot start %1 again; the new skins show at the next start")
+                                      .arg(executable));
+        m_bRestart = false;
+        return;
+    }
+    DestroyWindow();
+}
+
 void CClockWnd::OnCreate()
 {
     m_bAutoRun = m_autoStart.IsAutoRun();
@@ -233,7 +265,7 @@ void CClockWnd::BuildMenu()
     m_menuTray->addSeparator();
     QAction *configure = m_menuTray->addAction(QStringLiteral("配置"));
     configure->setData(IdConfigure);
-    configure->setEnabled(false);
+    connect(configure, &QAction::triggered, this, &CClockWnd::OnConfigure);
 }
 
 void CClockWnd::BuildShape()

@@ -116,6 +116,9 @@ private:
     void OnExit();
     void OnMove(int x, int y);
     void OnAutoStart();
+    void OnConfigure();
+    // Starts the program again and ends this instance; the new one reads the saved skins.
+    void Restart();
     // Picks the skin of one kind: the configured one when its file opens, else a random one,
     // else the built-in skin. Returns the file path.
     QString ChooseSkin(QString &name, const QStringList &names, const QString &extension,
@@ -138,6 +141,7 @@ private:
     int m_nIconDay = -1;
     QBasicTimer m_timer;
     bool m_bDestroyed = false;
+    bool m_bConfiguring = false;
     // Manual drag when the window manager cannot move the window itself.
     bool m_bDragging = false;
     QPoint m_ptDragOffset;
