@@ -7,6 +7,8 @@ namespace gfx::bmp {
 
 namespace {
 constexpr std::int32_t kMaxSide = 32767;
+// 256 MiB once decoded: a few bytes of run-length data must not make every repaint that large.
+constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
 
 bool BitCountFitsCompression(unsigned bitCount, std::uint32_t compression)
 {
@@ -58,6 +60,8 @@ std::optional<BitmapInfoHeader> ParseInfoHeader(const std::uint8_t *block, std::
         return std::nullopt;
     if (h.biWidth <= 0 || h.biWidth > kMaxSide || h.biHeight == 0 || h.biHeight < -kMaxSide
         || h.biHeight > kMaxSide)
+        return std::nullopt;
+    if (std::int64_t{h.biWidth} * std::abs(h.biHeight) > kMaxPixels)
         return std::nullopt;
     if (!BitCountFitsCompression(h.biBitCount, h.biCompression))
         return std::nullopt;

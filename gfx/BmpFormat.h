@@ -26,7 +26,7 @@ std::uint32_t ReadU32(const std::uint8_t *p);
 // The header at the start of `block`, or nothing when it is shorter than its own size field says,
 // smaller than 40 bytes, or describes a picture this program cannot draw (no pixels, an unknown
 // bit count or compression, a compression that does not fit the bit count, top-down run-length
-// data, a side longer than 32767 pixels).
+// data, a side longer than 32767 pixels, more than 2^26 pixels in all).
 std::optional<BitmapInfoHeader> ParseInfoHeader(const std::uint8_t *block, std::size_t size);
 
 // Bytes of one stored row, padded to 4 bytes.
