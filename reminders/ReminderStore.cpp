@@ -74,7 +74,8 @@ LoadResult ReadReminders(ReminderMap &map, QIODevice &file, platform::Moment now
 bool SaveReminders(const ReminderMap &map, const QString &path)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a short write (full disk) shows in write() and is never committed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         platform::LogProblem(QStringLiteral("cannot save reminders to %1: %2").arg(path, file.errorString()));
         return false;
     }
