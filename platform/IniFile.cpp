@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "platform/UserMessage.h"
+
 namespace platform {
 
 namespace {
@@ -220,11 +222,11 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes)
 {
     // Unbuffered, so that a short write (full disk) shows in write() and is never committed.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size())
-        return false; // the temporary file goes with the object; the old file stays
-    return file.commit();
+    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size()
+        && file.commit(); // on failure the temporary file goes with the object; the old file stays
+    if (!saved)
+        LogProblem(QStringLiteral("cannot save %1: %2; the file is left as it was").arg(path, file.errorString()));
+    return saved;
 }
 
 long ParseIniLong(const QString &text)

@@ -35,7 +35,8 @@ void ReadIniInt(const QString &path, const QString &section, const QString &key,
 bool WriteIniInt(const QString &path, const QString &section, const QString &key, long value);
 
 // Replaces the file at `path` with `bytes` through a temporary file in the same folder that is
-// synced and renamed over it; on any failure the old file stays as it was and false is returned.
+// synced and renamed over it; on any failure the old file stays as it was, the reason goes to the
+// log and false is returned.
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes);
 
 // The integer at the start of text, with the rules of ReadIniInt.
