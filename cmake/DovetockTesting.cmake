@@ -5,16 +5,24 @@ if(DOVETOCK_TESTS)
   find_package(Qt6 REQUIRED COMPONENTS Test)
 endif()
 
-# dovetock_add_gtest(NAME SOURCES ... LIBS ...): a GoogleTest program of logic tests.
+# dovetock_add_gtest(NAME SOURCES ... LIBS ... [LABEL label]): a GoogleTest program of logic tests,
+# labelled `unit` unless another label is given.
 function(dovetock_add_gtest name)
   if(NOT DOVETOCK_TESTS)
     return()
   endif()
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_LABEL)
+    set(ARG_LABEL unit)
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "TZ=UTC;QT_QPA_PLATFORM=offscreen" LABELS unit TIMEOUT 300)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "TZ=UTC;QT_QPA_PLATFORM=offscreen" LABELS ${ARG_LABEL}
+                       TIMEOUT 300)
+  if(ARG_LABEL STREQUAL "unit")
+    set_property(GLOBAL APPEND PROPERTY DOVETOCK_UNIT_WIDGET_TESTS ${name})
+  endif()
 endfunction()
 
 # dovetock_add_qtest(NAME SOURCES ... LIBS ...): a Qt Test program run on the offscreen platform.
@@ -27,7 +35,21 @@ function(dovetock_add_qtest name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test Qt6::Widgets)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=UTC" LABELS widget TIMEOUT 300)
+  set_property(GLOBAL APPEND PROPERTY DOVETOCK_UNIT_WIDGET_TESTS ${name})
 endfunction()
+
+# The target unit_widget_tests builds every unit and widget test program and nothing else (no
+# program, benchmark or fuzz target): the sanitizer build of the test command builds only it.
+function(dovetock_add_unit_widget_target)
+  get_property(tests GLOBAL PROPERTY DOVETOCK_UNIT_WIDGET_TESTS)
+  add_custom_target(unit_widget_tests)
+  if(tests)
+    add_dependencies(unit_widget_tests ${tests})
+  endif()
+endfunction()
+if(DOVETOCK_TESTS)
+  cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL dovetock_add_unit_widget_target)
+endif()
 
 # dovetock_add_e2e(NAME SCRIPT): a shell script that runs the real program under Xvfb.
 function(dovetock_add_e2e name script)
@@ -37,3 +59,4 @@ function(dovetock_add_e2e name script)
   add_test(NAME ${name} COMMAND bash ${script} $<TARGET_FILE:dovetock> ${DOVETOCK_PROGRAM_DIR})
   set_tests_properties(${name} PROPERTIES LABELS e2e TIMEOUT 600 RUN_SERIAL TRUE)
 endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/DovetockFuzzing.cmake)
