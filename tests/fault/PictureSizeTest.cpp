@@ -1,0 +1,140 @@
+// Pictures of extreme sizes given to CDib and LoadBitmapFile: empty, single-pixel, huge and negative.
+#include <climits>
+#include <cstdint>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "gfx/BitmapFile.h"
+#include "gfx/Dib.h"
+#include "gfx/tests/BmpWriter.h"
+#include "platform/UserMessage.h"
+
+namespace {
+
+class PictureSizeTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_previous = platform::SetUserMessageHandler([this](const QString &text) { m_messages << text; });
+    }
+    void TearDown() override { platform::SetUserMessageHandler(m_previous); }
+
+    QString Save(const std::vector<std::uint8_t> &bytes)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("%1.bmp").arg(++m_nFiles));
+        EXPECT_TRUE(testbmp::Write(path, bytes));
+        return path;
+    }
+
+    // Both readers refuse the file quietly and hand out nothing.
+    void ExpectRefused(const std::vector<std::uint8_t> &bytes)
+    {
+        const QString path = Save(bytes);
+        CDib dib(path);
+        EXPECT_FALSE(dib.IsLoaded());
+        EXPECT_EQ(dib.Width(), 0);
+        EXPECT_EQ(dib.Height(), 0);
+        EXPECT_EQ(dib.Bits(), nullptr);
+        QImage image(3, 3, QImage::Format_RGB32);
+        EXPECT_FALSE(LoadBitmapFile(path, image));
+        EXPECT_TRUE(image.isNull());
+        EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(u'\n').toStdString();
+    }
+
+    QTemporaryDir m_dir;
+    int m_nFiles = 0;
+    QStringList m_messages;
+    platform::MessageHandler m_previous;
+};
+
+// A run-length picture of any stated size in a few bytes: every pixel keeps colour 0.
+std::vector<std::uint8_t> RunLengthPicture(int width, int height)
+{
+    return testbmp::Make({.width = width, .height = height, .bitCount = 8, .compression = 1, .clrUsed = 2,
+                          .sizeImage = 2, .palette = {qRgb(10, 20, 30), qRgb(0, 0, 0)}, .rawBits = {0, 1}});
+}
+
+TEST_F(PictureSizeTest, EmptyAndNegativeSizesAreRefused)
+{
+    struct Row { const char *what; std::uint32_t width, height; };
+    for (const Row &row : {Row{"0 x 0", 0, 0}, Row{"0 x 5", 0, 5}, Row{"5 x 0", 5, 0}, Row{"-1 x 1", 0xffffffffu, 1},
+                           Row{"-10000 x 10000", static_cast<std::uint32_t>(-10000), 10000},
+                           Row{"1 x INT_MIN", 1, 0x80000000u}, Row{"INT_MIN x INT_MIN", 0x80000000u, 0x80000000u}}) {
+        SCOPED_TRACE(row.what);
+        // Only the header states the size: rows of that size are not there, and need not be.
+        for (std::vector<std::uint8_t> bytes : {testbmp::Make({.width = 1, .height = 1}), RunLengthPicture(1, 1)}) {
+            testbmp::Set32(bytes, testbmp::kBiWidth, row.width);
+            testbmp::Set32(bytes, testbmp::kBiHeight, row.height);
+            ExpectRefused(bytes);
+        }
+    }
+}
+
+TEST_F(PictureSizeTest, SinglePixelInEveryOrientation)
+{
+    for (int height : {1, -1}) {
+        SCOPED_TRACE(height);
+        const QString path = Save(testbmp::Make({.width = 1, .height = height, .pixel = [](int, int) { return 0x336699u; }}));
+        CDib dib(path);
+        ASSERT_TRUE(dib.IsLoaded());
+        EXPECT_EQ(dib.Width(), 1);
+        EXPECT_EQ(dib.Height(), height);
+        QImage image;
+        ASSERT_TRUE(LoadBitmapFile(path, image));
+        ASSERT_EQ(image.size(), QSize(1, 1));
+        EXPECT_EQ(image.pixel(0, 0), qRgb(0x33, 0x66, 0x99));
+    }
+    const QString mono = Save(testbmp::Make({.width = 1, .height = 1, .bitCount = 1,
+                                             .palette = {qRgb(0, 0, 0), qRgb(250, 5, 5)},
+                                             .pixel = [](int, int) { return 1u; }}));
+    QImage image;
+    ASSERT_TRUE(LoadBitmapFile(mono, image));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(250, 5, 5));
+}
+
+TEST_F(PictureSizeTest, TopDownRowsKeepTheirOrder)
+{
+    const QString path = Save(testbmp::Make({.width = 2, .height = -3, .pixel = [](int, int y) {
+                                                 return y == 0 ? 0xff0000u : 0x0000ffu;
+                                             }}));
+    CDib dib(path);
+    EXPECT_EQ(dib.Height(), -3);
+    QImage image;
+    ASSERT_TRUE(LoadBitmapFile(path, image));
+    ASSERT_EQ(image.size(), QSize(2, 3));
+    EXPECT_EQ(image.pixel(1, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(1, 2), qRgb(0, 0, 255));
+}
+
+TEST_F(PictureSizeTest, HugePicturesAreRefusedBeforeAnythingIsAllocated)
+{
+    // 10 000 x 10 000 in a few bytes of run-length data, and with every row present at one bit
+    // per pixel; top-down too. Decoded, each would take 400 MB at every repaint.
+    ExpectRefused(RunLengthPicture(10000, 10000));
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>((10000 + 31) / 32 * 4) * 10000, 0);
+    ExpectRefused(testbmp::Make({.width = 10000, .height = 10000, .bitCount = 1,
+                                 .palette = {qRgb(0, 0, 0), qRgb(255, 255, 255)}, .rawBits = rows}));
+    ExpectRefused(testbmp::Make({.width = 10000, .height = -10000, .bitCount = 1,
+                                 .palette = {qRgb(0, 0, 0), qRgb(255, 255, 255)}, .rawBits = rows}));
+    // One pixel over the limit of 2^26 pixels.
+    ExpectRefused(RunLengthPicture(8193, 8192));
+}
+
+TEST_F(PictureSizeTest, LargestAcceptedPictureDecodes)
+{
+    const QString path = Save(RunLengthPicture(8192, 8192));
+    CDib dib(path);
+    ASSERT_TRUE(dib.IsLoaded());
+    EXPECT_EQ(dib.Width(), 8192);
+    QImage image;
+    ASSERT_TRUE(LoadBitmapFile(path, image));
+    ASSERT_EQ(image.size(), QSize(8192, 8192));
+    EXPECT_EQ(image.pixel(8191, 8191), qRgb(10, 20, 30));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(10, 20, 30));
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Saves into a read-only program directory and onto a full disk: each save fails with a clear
+# message, the files on disk stay as they were, and saving works again once there is room.
+source "$(dirname "$0")/../e2e/lib.sh"
+driver=${3:?path of fault_driver}
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "SKIP: mounting a read-only directory and a small tmpfs needs root"
+  exit 77
+fi
+
+mounts=()
+unmount_all() {
+  local i
+  for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
+    umount "${mounts[$i]}" 2>/dev/null || umount -l "${mounts[$i]}" 2>/dev/null || true
+  done
+}
+trap 'unmount_all; e2e_cleanup' EXIT
+
+# expect_refused WHAT FILE MESSAGE COMMAND...: COMMAND must fail, say MESSAGE and leave FILE as it was.
+expect_refused() {
+  local what=$1 file=$2 message=$3
+  shift 3
+  cp "$file" "$E2E_TMP/before"
+  if "$@" 2>"$E2E_TMP/err"; then fail "$what: the save claims success"; fi
+  grep -q "$message" "$E2E_TMP/err" || fail "$what: no clear message; got: $(cat "$E2E_TMP/err")"
+  cmp -s "$file" "$E2E_TMP/before" || fail "$what: $file was changed"
+  echo "$what: refused with \"$(head -n 1 "$E2E_TMP/err")\"; $(basename "$file") unchanged"
+}
+
+# --- A read-only program directory (root ignores permission bits: a read-only bind mount).
+prog=$(e2e_program_dir -ro)
+printf '[location]\nx=37\ny=41\n[skin]\nbackground=Classic\n' >>"$prog/config.ini"
+"$driver" save-reminders "$prog/notify.dat" 5 || fail "cannot write the first notify.dat"
+mount --bind "$prog" "$prog"
+mounts+=("$prog")
+mount -o remount,ro,bind "$prog"
+if touch "$prog/probe" 2>/dev/null; then fail "the bind mount is writable"; fi
+
+expect_refused "read-only notify.dat" "$prog/notify.dat" "cannot save reminders to $prog/notify.dat" \
+  "$driver" save-reminders "$prog/notify.dat" 6
+[ "$("$driver" check-reminders "$prog/notify.dat")" = 5 ] || fail "notify.dat no longer loads its reminders"
+expect_refused "read-only config.ini" "$prog/config.ini" "cannot save $prog/config.ini" \
+  "$driver" save-ini "$prog/config.ini" 500
+
+# The clock itself there: it reads its settings, and a move that cannot be saved is reported.
+e2e_start_display
+cp "$prog/config.ini" "$E2E_TMP/config.before"
+e2e_start_clock "$prog"
+read -r x y _ _ < <(e2e_geometry "$E2E_CLOCK_WIN")
+[ "$x $y" = "37 41" ] || fail "the clock is at ($x, $y), config.ini says (37, 41)"
+xdotool windowmove "$E2E_CLOCK_WIN" 200 150
+moved() { read -r x y _ _ < <(e2e_geometry "$E2E_CLOCK_WIN") && [ "$x $y" = "200 150" ]; }
+wait_for 20 moved || fail "the clock did not move"
+wait_for 20 grep -q "cannot save $prog/config.ini" "$E2E_TMP/clock.log" ||
+  fail "the clock gave no message for the lost position; log: $(cat "$E2E_TMP/clock.log")"
+kill -0 "$E2E_CLOCK_PID" || fail "the clock ended"
+cmp -s "$prog/config.ini" "$E2E_TMP/config.before" || fail "config.ini was changed"
+echo "clock in a read-only directory: started at (37, 41), moved, said \"$(grep -m 1 'cannot save' "$E2E_TMP/clock.log")\""
+kill "$E2E_CLOCK_PID"
+wait_for 20 e2e_process_gone "$E2E_CLOCK_PID" || fail "the clock did not end"
+
+# --- A full disk: a 64 KiB tmpfs, filled up after the first saves.
+disk="$E2E_TMP/disk"
+mkdir "$disk"
+mount -t tmpfs -o size=64k,mode=0755 tmpfs "$disk"
+mounts+=("$disk")
+printf '[autorun]\nenable=0\n[skin]\nbackground=Classic\n' >"$disk/config.ini"
+"$driver" save-ini "$disk/config.ini" 3 || fail "cannot write the first config.ini"
+"$driver" save-reminders "$disk/notify.dat" 3 || fail "cannot write the first notify.dat"
+dd if=/dev/zero of="$disk/filler" bs=1k 2>/dev/null || true
+[ "$(df --output=avail "$disk" | tail -n 1 | tr -d ' ')" = 0 ] || fail "the disk is not full"
+
+expect_refused "full disk notify.dat" "$disk/notify.dat" "cannot .* reminders to $disk/notify.dat" \
+  "$driver" save-reminders "$disk/notify.dat" 6
+[ "$("$driver" check-reminders "$disk/notify.dat")" = 3 ] || fail "notify.dat no longer loads its reminders"
+expect_refused "full disk config.ini" "$disk/config.ini" "cannot save $disk/config.ini" \
+  "$driver" save-ini "$disk/config.ini" 123456789
+[ "$("$driver" check-ini "$disk/config.ini")" = "3 3" ] || fail "config.ini no longer holds its settings"
+left=$(find "$disk" -mindepth 1 ! -name config.ini ! -name notify.dat ! -name filler)
+[ -z "$left" ] || fail "failed saves left files behind: $left"
+
+rm "$disk/filler"
+"$driver" save-reminders "$disk/notify.dat" 6 || fail "no save after room was made"
+"$driver" save-ini "$disk/config.ini" 4 || fail "no settings save after room was made"
+[ "$("$driver" check-reminders "$disk/notify.dat")" = 6 ] && [ "$("$driver" check-ini "$disk/config.ini")" = "4 4" ] ||
+  fail "the saves after making room did not arrive"
+echo "full disk: nothing written, nothing left behind; saves work again once there is room"
+echo "PASS: read-only directory and full disk"
