@@ -20,6 +20,11 @@ void ApplyIntKey(CIntSegment &segment, FieldKey key, std::optional<int> nBack, s
         segment.SetValue(*nDelete);
 }
 
+bool InRange(const CIntSegment &segment, int nValue)
+{
+    return nValue >= segment.GetMinimum() && nValue <= segment.GetMaximum();
+}
+
 bool IsEditKey(FieldKey key)
 {
     return key == FieldKey::Back || key == FieldKey::Delete || key == FieldKey::Up || key == FieldKey::Down;
@@ -31,7 +36,7 @@ QString FormatReal(double dValue)
 }
 
 // The groups of a digit string of the given group sizes, or nothing when it is not exactly such digits.
-std::optional<std::vector<int>> SplitDigits(const QString &strDigits, std::initializer_list<int> sizes)
+std::optional<std::vector<int>> SplitDigits(const QString &strDigits, const std::vector<int> &sizes)
 {
     qsizetype nTotal = 0;
     for (int nSize : sizes)
@@ -74,6 +79,107 @@ void FormattedField::DrawValues()
     SetSegmentTexts(FormatValues());
 }
 
+// Numbers of fixed digit counts.
+
+DigitGroupsField::DigitGroupsField(std::vector<int> widths, QStringList separators, QString prefix,
+                                   std::optional<int> nBack, std::optional<int> nDelete, bool bMoveOn)
+    : m_widths(std::move(widths)), m_typed(m_widths.size(), 0), m_nBack(nBack), m_nDelete(nDelete), m_bMoveOn(bMoveOn)
+{
+    QStringList templates;
+    for (int nWidth : m_widths) {
+        m_groups.emplace_back(0, QString(nWidth, u'9').toInt(), 1);
+        templates.append(QString(nWidth, u'0'));
+    }
+    Setup(templates, std::move(separators), std::move(prefix), QString());
+}
+
+void DigitGroupsField::OnChar(char32_t ch)
+{
+    const int nCurrent = GetCurrentSegment();
+    const bool bLast = nCurrent + 1 == static_cast<int>(m_groups.size());
+    if (m_groups[nCurrent].AcceptChar(ch) && m_bMoveOn && !bLast && ++m_typed[nCurrent] == m_widths[nCurrent]) {
+        m_typed[nCurrent] = 0;
+        SelectSegment(nCurrent + 1);
+    }
+    DrawValues();
+}
+
+void DigitGroupsField::OnKeyDown(FieldKey key)
+{
+    const int nCurrent = GetCurrentSegment();
+    ApplyIntKey(m_groups[nCurrent], key, m_nBack, m_nDelete);
+    if (IsEditKey(key))
+        m_typed[nCurrent] = 0;
+    DrawValues();
+    FormattedField::OnKeyDown(key);
+}
+
+bool DigitGroupsField::SetGroups(const std::vector<int> &values)
+{
+    if (values.size() != m_groups.size())
+        return false;
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (!InRange(m_groups[i], values[i]))
+            return false;
+    }
+    for (size_t i = 0; i < values.size(); ++i)
+        m_groups[i].SetValue(values[i]);
+    DrawValues();
+    return true;
+}
+
+QString DigitGroupsField::GetDigits() const
+{
+    return FormatValues().join(QString());
+}
+
+bool DigitGroupsField::SetDigits(const QString &strDigits)
+{
+    const auto groups = SplitDigits(strDigits, m_widths);
+    return groups && SetGroups(*groups);
+}
+
+CFieldSegment &DigitGroupsField::Segment(int nIndex)
+{
+    return m_groups[nIndex];
+}
+
+QStringList DigitGroupsField::FormatValues() const
+{
+    QStringList values;
+    for (size_t i = 0; i < m_groups.size(); ++i)
+        values.append(QString::asprintf("%0*d", m_widths[i], static_cast<int>(m_groups[i].GetValue())));
+    return values;
+}
+
+// Two two-digit numbers.
+
+NumberPairField::NumberPairField()
+    : DigitGroupsField({2, 2}, {QStringLiteral("/")}, QString(), std::nullopt, 1)
+{
+}
+
+// A three-digit with a two-digit number.
+
+Number32Field::Number32Field()
+    : DigitGroupsField({3, 2}, {QStringLiteral("-")}, QString(), 0, 0)
+{
+}
+
+// Digit groups 3-3-4.
+
+Digits334Field::Digits334Field()
+    : DigitGroupsField({3, 3, 4}, {QStringLiteral(") "), QStringLiteral("-")}, QStringLiteral("("), 0, 0)
+{
+}
+
+// Digit groups 3-2-4.
+
+Digits324Field::Digits324Field()
+    : DigitGroupsField({3, 2, 4}, {QStringLiteral("-")}, QString(), 0, 0, true)
+{
+}
+
 // A text with a number.
 
 TextNumberField::TextNumberField()
@@ -98,7 +204,7 @@ void TextNumberField::OnKeyDown(FieldKey key)
 
 bool TextNumberField::SetValue(const QString &strText, int nNumber)
 {
-    if (nNumber < m_number.GetMinimum() || nNumber > m_number.GetMaximum())
+    if (!InRange(m_number, nNumber))
         return false;
     if (!m_text.SetText(strText))
         return false;
@@ -145,8 +251,7 @@ void YearMonthField::OnKeyDown(FieldKey key)
 
 bool YearMonthField::SetValue(int nYear, int nMonthIndex)
 {
-    if (nYear < m_year.GetMinimum() || nYear > m_year.GetMaximum() || nMonthIndex < m_month.GetMinimum()
-        || nMonthIndex > m_month.GetMaximum())
+    if (!InRange(m_year, nYear) || !InRange(m_month, nMonthIndex))
         return false;
     m_year.SetValue(nYear);
     m_month.SetValue(nMonthIndex);
@@ -164,42 +269,6 @@ CFieldSegment &YearMonthField::Segment(int nIndex)
 QStringList YearMonthField::FormatValues() const
 {
     return {FormatInt("%04d", m_year), FormatInt("%02d", m_month)};
-}
-
-// Two two-digit numbers.
-
-NumberPairField::NumberPairField()
-{
-    Setup({QStringLiteral("00"), QStringLiteral("00")}, {QStringLiteral("/")}, QString(), QString());
-}
-
-void NumberPairField::OnKeyDown(FieldKey key)
-{
-    ApplyIntKey(GetCurrentSegment() == 0 ? m_first : m_second, key, std::nullopt, 1);
-    DrawValues();
-    FormattedField::OnKeyDown(key);
-}
-
-bool NumberPairField::SetValue(int nFirst, int nSecond)
-{
-    if (nFirst < 0 || nFirst > 99 || nSecond < 0 || nSecond > 99)
-        return false;
-    m_first.SetValue(nFirst);
-    m_second.SetValue(nSecond);
-    DrawValues();
-    return true;
-}
-
-CFieldSegment &NumberPairField::Segment(int nIndex)
-{
-    if (nIndex == 0)
-        return m_first;
-    return m_second;
-}
-
-QStringList NumberPairField::FormatValues() const
-{
-    return {FormatInt("%02d", m_first), FormatInt("%02d", m_second)};
 }
 
 // A month name with a day.
@@ -247,7 +316,7 @@ void MonthDayField::OnKeyDown(FieldKey key)
 
 bool MonthDayField::SetValue(int nMonthIndex, int nDay)
 {
-    if (nDay < m_day.GetMinimum() || nDay > m_day.GetMaximum())
+    if (!InRange(m_day, nDay))
         return false;
     if (!m_month.SelectIndex(nMonthIndex))
         return false;
@@ -266,166 +335,6 @@ CFieldSegment &MonthDayField::Segment(int nIndex)
 QStringList MonthDayField::FormatValues() const
 {
     return {m_month.GetText().leftJustified(9, u' '), FormatInt("%02d", m_day)};
-}
-
-// A three-digit with a two-digit number.
-
-Number32Field::Number32Field()
-{
-    Setup({QStringLiteral("000"), QStringLiteral("00")}, {QStringLiteral("-")}, QString(), QString());
-}
-
-void Number32Field::OnKeyDown(FieldKey key)
-{
-    ApplyIntKey(GetCurrentSegment() == 0 ? m_first : m_second, key, 0, 0);
-    DrawValues();
-    FormattedField::OnKeyDown(key);
-}
-
-bool Number32Field::SetValue(int nFirst, int nSecond)
-{
-    if (nFirst < 0 || nFirst > 999 || nSecond < 0 || nSecond > 99)
-        return false;
-    m_first.SetValue(nFirst);
-    m_second.SetValue(nSecond);
-    DrawValues();
-    return true;
-}
-
-CFieldSegment &Number32Field::Segment(int nIndex)
-{
-    if (nIndex == 0)
-        return m_first;
-    return m_second;
-}
-
-QStringList Number32Field::FormatValues() const
-{
-    return {FormatInt("%03d", m_first), FormatInt("%02d", m_second)};
-}
-
-// Digit groups 3-3-4.
-
-Digits334Field::Digits334Field()
-{
-    Setup({QStringLiteral("000"), QStringLiteral("000"), QStringLiteral("0000")},
-          {QStringLiteral(") "), QStringLiteral("-")}, QStringLiteral("("), QString());
-}
-
-void Digits334Field::OnKeyDown(FieldKey key)
-{
-    const int nCurrent = GetCurrentSegment();
-    ApplyIntKey(nCurrent == 0 ? m_first : nCurrent == 1 ? m_second : m_third, key, 0, 0);
-    DrawValues();
-    FormattedField::OnKeyDown(key);
-}
-
-QString Digits334Field::GetDigits() const
-{
-    return FormatValues().join(QString());
-}
-
-bool Digits334Field::SetDigits(const QString &strDigits)
-{
-    const auto groups = SplitDigits(strDigits, {3, 3, 4});
-    if (!groups)
-        return false;
-    m_first.SetValue((*groups)[0]);
-    m_second.SetValue((*groups)[1]);
-    m_third.SetValue((*groups)[2]);
-    DrawValues();
-    return true;
-}
-
-CFieldSegment &Digits334Field::Segment(int nIndex)
-{
-    if (nIndex == 0)
-        return m_first;
-    if (nIndex == 1)
-        return m_second;
-    return m_third;
-}
-
-QStringList Digits334Field::FormatValues() const
-{
-    return {FormatInt("%03d", m_first), FormatInt("%03d", m_second), FormatInt("%04d", m_third)};
-}
-
-// Digit groups 3-2-4.
-
-Digits324Field::Digits324Field()
-{
-    Setup({QStringLiteral("000"), QStringLiteral("00"), QStringLiteral("0000")}, {QStringLiteral("-")}, QString(),
-          QString());
-}
-
-void Digits324Field::OnChar(char32_t ch)
-{
-    switch (GetCurrentSegment()) {
-    case 0:
-        if (m_first.AcceptChar(ch) && ++m_nFirstKeys == 3) {
-            m_nFirstKeys = 0;
-            SelectSegment(1);
-        }
-        break;
-    case 1:
-        if (m_second.AcceptChar(ch) && ++m_nSecondKeys == 2) {
-            m_nSecondKeys = 0;
-            SelectSegment(2);
-        }
-        break;
-    case 2:
-        m_third.AcceptChar(ch);
-        break;
-    default:
-        break;
-    }
-    DrawValues();
-}
-
-void Digits324Field::OnKeyDown(FieldKey key)
-{
-    const int nCurrent = GetCurrentSegment();
-    ApplyIntKey(nCurrent == 0 ? m_first : nCurrent == 1 ? m_second : m_third, key, 0, 0);
-    if (IsEditKey(key)) {
-        if (nCurrent == 0)
-            m_nFirstKeys = 0;
-        else if (nCurrent == 1)
-            m_nSecondKeys = 0;
-    }
-    DrawValues();
-    FormattedField::OnKeyDown(key);
-}
-
-QString Digits324Field::GetDigits() const
-{
-    return FormatValues().join(QString());
-}
-
-bool Digits324Field::SetDigits(const QString &strDigits)
-{
-    const auto groups = SplitDigits(strDigits, {3, 2, 4});
-    if (!groups)
-        return false;
-    m_first.SetValue((*groups)[0]);
-    m_second.SetValue((*groups)[1]);
-    m_third.SetValue((*groups)[2]);
-    DrawValues();
-    return true;
-}
-
-CFieldSegment &Digits324Field::Segment(int nIndex)
-{
-    if (nIndex == 0)
-        return m_first;
-    if (nIndex == 1)
-        return m_second;
-    return m_third;
-}
-
-QStringList Digits324Field::FormatValues() const
-{
-    return {FormatInt("%03d", m_first), FormatInt("%02d", m_second), FormatInt("%04d", m_third)};
 }
 
 // A pair of real numbers.

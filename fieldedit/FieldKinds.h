@@ -2,6 +2,9 @@
 // characters, keys and whole values.
 #pragma once
 
+#include <optional>
+#include <vector>
+
 #include "fieldedit/FieldModel.h"
 #include "fieldedit/FieldSegment.h"
 
@@ -16,6 +19,40 @@ protected:
     virtual CFieldSegment &Segment(int nIndex) = 0;
     virtual QStringList FormatValues() const = 0;
     void DrawValues();
+};
+
+// Numbers of fixed digit counts, each from 0 to all nines and shown with its leading zeros. Up and Down
+// step the current number; Backspace and Delete set it to a given value, or change nothing without one.
+class DigitGroupsField : public FormattedField
+{
+public:
+    // The current number takes the character; when the field moves on by itself, a number other than
+    // the last makes the next one current once it has taken as many characters as it has digits.
+    void OnChar(char32_t ch) override;
+    void OnKeyDown(FieldKey key) override;
+
+protected:
+    DigitGroupsField(std::vector<int> widths, QStringList separators, QString prefix, std::optional<int> nBack,
+                     std::optional<int> nDelete, bool bMoveOn = false);
+
+    int GetGroup(int nIndex) const { return static_cast<int>(m_groups[nIndex].GetValue()); }
+    // Refuses, changing nothing, a count other than the field's or a number too wide for its place.
+    bool SetGroups(const std::vector<int> &values);
+    // All the digits, leading zeros of every number included.
+    QString GetDigits() const;
+    // Refuses, changing nothing, anything but exactly as many decimal digits as the field shows.
+    bool SetDigits(const QString &strDigits);
+
+    CFieldSegment &Segment(int nIndex) override;
+    QStringList FormatValues() const override;
+
+private:
+    std::vector<int> m_widths;
+    std::vector<CIntSegment> m_groups;
+    std::vector<int> m_typed; // characters each number has taken since it last moved on or met an edit key
+    std::optional<int> m_nBack;
+    std::optional<int> m_nDelete;
+    bool m_bMoveOn;
 };
 
 // A free text of up to 12 characters and a four-digit number: "Apples       0042". The text segment
@@ -69,25 +106,15 @@ private:
 
 // Two two-digit numbers, each 0 to 99: "12/34". Delete sets the current one to 1; Backspace changes
 // nothing.
-class NumberPairField : public FormattedField
+class NumberPairField : public DigitGroupsField
 {
 public:
     NumberPairField();
 
-    void OnKeyDown(FieldKey key) override;
-
-    int GetFirst() const { return static_cast<int>(m_first.GetValue()); }
-    int GetSecond() const { return static_cast<int>(m_second.GetValue()); }
+    int GetFirst() const { return GetGroup(0); }
+    int GetSecond() const { return GetGroup(1); }
     // Refuses, changing nothing, a number outside 0 to 99.
-    bool SetValue(int nFirst, int nSecond);
-
-protected:
-    CFieldSegment &Segment(int nIndex) override;
-    QStringList FormatValues() const override;
-
-private:
-    CIntSegment m_first{0, 99, 1};
-    CIntSegment m_second{0, 99, 1};
+    bool SetValue(int nFirst, int nSecond) { return SetGroups({nFirst, nSecond}); }
 };
 
 // A month name and a day: "March     07". The names run "January" to "December"; a typed letter
@@ -121,76 +148,41 @@ private:
 
 // A three-digit and a two-digit number, 0 to 999 and 0 to 99: "123-45". Backspace and Delete set the
 // current one to 0.
-class Number32Field : public FormattedField
+class Number32Field : public DigitGroupsField
 {
 public:
     Number32Field();
 
-    void OnKeyDown(FieldKey key) override;
-
-    int GetFirst() const { return static_cast<int>(m_first.GetValue()); }
-    int GetSecond() const { return static_cast<int>(m_second.GetValue()); }
+    int GetFirst() const { return GetGroup(0); }
+    int GetSecond() const { return GetGroup(1); }
     // Refuses, changing nothing, a number outside its range.
-    bool SetValue(int nFirst, int nSecond);
-
-protected:
-    CFieldSegment &Segment(int nIndex) override;
-    QStringList FormatValues() const override;
-
-private:
-    CIntSegment m_first{0, 999, 1};
-    CIntSegment m_second{0, 99, 1};
+    bool SetValue(int nFirst, int nSecond) { return SetGroups({nFirst, nSecond}); }
 };
 
 // Ten digits grouped 3-3-4 as a telephone number: "(555) 123-4567". Backspace and Delete set the
 // current group to 0.
-class Digits334Field : public FormattedField
+class Digits334Field : public DigitGroupsField
 {
 public:
     Digits334Field();
 
-    void OnKeyDown(FieldKey key) override;
-
     // The ten digits, leading zeros of every group included.
-    QString GetDigits() const;
+    using DigitGroupsField::GetDigits;
     // Refuses, changing nothing, anything but exactly ten decimal digits.
-    bool SetDigits(const QString &strDigits);
-
-protected:
-    CFieldSegment &Segment(int nIndex) override;
-    QStringList FormatValues() const override;
-
-private:
-    CIntSegment m_first{0, 999, 1};
-    CIntSegment m_second{0, 999, 1};
-    CIntSegment m_third{0, 9999, 1};
+    using DigitGroupsField::SetDigits;
 };
 
 // Nine digits grouped 3-2-4: "123-45-6789". Typing moves on by itself after three digits of the first
 // group and two of the second. Backspace and Delete set the current group to 0.
-class Digits324Field : public FormattedField
+class Digits324Field : public DigitGroupsField
 {
 public:
     Digits324Field();
 
-    void OnChar(char32_t ch) override;
-    void OnKeyDown(FieldKey key) override;
-
     // The nine digits, leading zeros of every group included.
-    QString GetDigits() const;
+    using DigitGroupsField::GetDigits;
     // Refuses, changing nothing, anything but exactly nine decimal digits.
-    bool SetDigits(const QString &strDigits);
-
-protected:
-    CFieldSegment &Segment(int nIndex) override;
-    QStringList FormatValues() const override;
-
-private:
-    int m_nSecondKeys = 0;
-    int m_nFirstKeys = 0;
-    CIntSegment m_first{0, 999, 1};
-    CIntSegment m_second{0, 99, 1};
-    CIntSegment m_third{0, 9999, 1};
+    using DigitGroupsField::SetDigits;
 };
 
 // Two signed numbers with two decimals, each -9999.99 to 9999.99: "(-0003.46, 0012.50)". Up and Down

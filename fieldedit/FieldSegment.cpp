@@ -62,31 +62,6 @@ void CIntSegment::Decrement()
     m_strTyped.clear();
 }
 
-bool CIntSegment::IsGreater(double x) const
-{
-    return GetValue() > x;
-}
-
-bool CIntSegment::IsLess(double x) const
-{
-    return GetValue() < x;
-}
-
-bool CIntSegment::IsGreaterOrEqual(double x) const
-{
-    return GetValue() >= x;
-}
-
-bool CIntSegment::IsLessOrEqual(double x) const
-{
-    return GetValue() <= x;
-}
-
-bool CIntSegment::IsEqual(double x) const
-{
-    return GetValue() == x;
-}
-
 double CIntSegment::GetValue() const
 {
     return m_nValue;
@@ -198,31 +173,6 @@ void CRealSegment::Decrement()
     m_strTyped.clear();
     m_dValue = dNext < m_dMinimum ? m_dMaximum : dNext;
     m_bSign = m_dValue < 0;
-}
-
-bool CRealSegment::IsGreater(double x) const
-{
-    return m_dValue > x;
-}
-
-bool CRealSegment::IsLess(double x) const
-{
-    return m_dValue < x;
-}
-
-bool CRealSegment::IsGreaterOrEqual(double x) const
-{
-    return m_dValue >= x;
-}
-
-bool CRealSegment::IsLessOrEqual(double x) const
-{
-    return m_dValue <= x;
-}
-
-bool CRealSegment::IsEqual(double x) const
-{
-    return m_dValue == x;
 }
 
 double CRealSegment::GetValue() const

@@ -20,12 +20,13 @@ class CNumberSegment : public CFieldSegment
 public:
     virtual void Increment() = 0;
     virtual void Decrement() = 0;
-    virtual bool IsGreater(double x) const = 0;
-    virtual bool IsLess(double x) const = 0;
-    virtual bool IsGreaterOrEqual(double x) const = 0;
-    virtual bool IsLessOrEqual(double x) const = 0;
-    virtual bool IsEqual(double x) const = 0;
     virtual double GetValue() const = 0;
+
+    bool IsGreater(double x) const { return GetValue() > x; }
+    bool IsLess(double x) const { return GetValue() < x; }
+    bool IsGreaterOrEqual(double x) const { return GetValue() >= x; }
+    bool IsLessOrEqual(double x) const { return GetValue() <= x; }
+    bool IsEqual(double x) const { return GetValue() == x; }
 };
 
 // An integer between a minimum and a maximum, stepped with wrap-around and typed digit by digit.
@@ -41,11 +42,6 @@ public:
     void Reset() override;
     void Increment() override;
     void Decrement() override;
-    bool IsGreater(double x) const override;
-    bool IsLess(double x) const override;
-    bool IsGreaterOrEqual(double x) const override;
-    bool IsLessOrEqual(double x) const override;
-    bool IsEqual(double x) const override;
     double GetValue() const override;
 
     // Ignores a value outside the range.
@@ -78,11 +74,6 @@ public:
     void Reset() override;
     void Increment() override;
     void Decrement() override;
-    bool IsGreater(double x) const override;
-    bool IsLess(double x) const override;
-    bool IsGreaterOrEqual(double x) const override;
-    bool IsLessOrEqual(double x) const override;
-    bool IsEqual(double x) const override;
     double GetValue() const override;
 
     // Ignores a value outside the range (or not a number); otherwise rounds it, a half upwards.
