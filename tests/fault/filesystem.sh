@@ -33,7 +33,10 @@ expect_refused() {
 prog=$(e2e_program_dir -ro)
 printf '[location]\nx=37\ny=41\n[skin]\nbackground=Classic\n' >>"$prog/config.ini"
 "$driver" save-reminders "$prog/notify.dat" 5 || fail "cannot write the first notify.dat"
-mount --bind "$prog" "$prog"
+if ! mount --bind "$prog" "$prog" 2>"$E2E_TMP/mount.err"; then
+  echo "SKIP: this machine does not allow mounts: $(cat "$E2E_TMP/mount.err")"
+  exit 77
+fi
 mounts+=("$prog")
 mount -o remount,ro,bind "$prog"
 if touch "$prog/probe" 2>/dev/null; then fail "the bind mount is writable"; fi
