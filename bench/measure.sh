@@ -14,7 +14,9 @@ trap bench_cleanup EXIT
 
 # Starts Xvfb on a free display number and exports DISPLAY.
 bench_start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$bench_work/display" 2>/dev/null &
+  # -noreset: the server stays up between the measured programs instead of resetting as the last
+  # client leaves, which turns away a client that connects at that moment.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$bench_work/display" 2>/dev/null &
   bench_pids+=($!)
   local _
   for _ in $(seq 100); do [ -s "$bench_work/display" ] && break; sleep 0.1; done
@@ -44,7 +46,11 @@ bench_measure() {
   shift
   for ((i = 0; i < ${runs:-5}; i++)); do
     # Through a file: the program inherits mapwatch's output and keeps it open.
-    "$build/bench/mapwatch" "$title" "$@" >"$bench_work/mapped" 2>>"$bench_work/programs.log" </dev/null
+    if ! "$build/bench/mapwatch" "$title" "$@" >"$bench_work/mapped" 2>>"$bench_work/programs.log" </dev/null; then
+      echo "no window named $title appeared for $*:" >&2
+      cat "$bench_work/programs.log" >&2
+      exit 1
+    fi
     out=$(cat "$bench_work/mapped")
     times+=("${out% *}")
     pid=${out#* }
