@@ -41,9 +41,10 @@ wait_for() {
   done
 }
 
-# Starts a private X server (1024x768) and exports DISPLAY.
+# Starts a private X server (1024x768) and exports DISPLAY. The server does not reset when its
+# last client leaves, so a client that connects at that moment is not turned away.
 e2e_start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
   E2E_PIDS+=($!)
   wait_for 30 test -s "$E2E_TMP/display" || fail "Xvfb did not start"
   export DISPLAY=":$(cat "$E2E_TMP/display")"
@@ -124,4 +125,145 @@ e2e_screen_crop() {
 
 e2e_process_gone() {
   ! kill -0 "$1" 2>/dev/null
+}
+
+# Exits with success when the window is mapped and viewable.
+e2e_viewable() {
+  xwininfo -id "$1" 2>/dev/null | grep 'Map State: IsViewable' >/dev/null
+}
+
+# Exits with success when the window no longer exists.
+e2e_window_gone() {
+  ! xwininfo -id "$1" >/dev/null 2>&1
+}
+
+e2e_override_redirect() {
+  xwininfo -id "$1" 2>/dev/null | grep 'Override Redirect State: yes' >/dev/null
+}
+
+# Prints the icon windows that PID has docked in the window manager's tray.
+e2e_tray_icons() {
+  local pid=$1 tray w found=1
+  tray=$(xdotool search --name '^SystemTray$' 2>/dev/null | head -n 1)
+  [ -n "$tray" ] || return 1
+  for w in $(xwininfo -tree -id "$tray" | awk '$1 ~ /^0x/ {print $1}'); do
+    if [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$pid" ]; then
+      printf '%d\n' "$w"
+      found=0
+    fi
+  done
+  return $found
+}
+
+# Prints the mapped popup menu of PID: its override-redirect window outside the tray.
+e2e_menu_window() {
+  local pid=$1 w
+  local icons
+  icons=$(e2e_tray_icons "$pid" || true)
+  for w in $(xdotool search --all --onlyvisible --pid "$pid" --name '' 2>/dev/null); do
+    grep -qx "$w" <<<"$icons" && continue
+    if e2e_override_redirect "$w"; then
+      echo "$w"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# Prints the rows (window coordinates) of a mapped menu's separators: rows inside the frame
+# drawn in something other than the menu's background across at least 80 % of the width.
+e2e_menu_separators() {
+  local x y w h
+  read -r x y w h < <(e2e_geometry "$1")
+  import -window root -crop "${w}x${h}+$x+$y" -depth 8 txt:- | awk -v w="$w" -v h="$h" '
+    NR > 1 { split($1, p, /[,:]/); colour[p[2], p[1]] = $3; uses[$3]++ }
+    END {
+      for (c in uses) if (uses[c] > most) { most = uses[c]; background = c }
+      for (y = 2; y < h - 2; y++) {
+        drawn = 0
+        for (x = 0; x < w; x++) if (colour[y, x] != background) drawn++
+        if (drawn * 5 >= w * 4) print y
+      }
+    }'
+}
+
+# Prints the reminder popups of PID: its mapped, untitled windows that are neither menus nor
+# tray icons.
+e2e_popup_windows() {
+  local pid=$1 w found=1
+  for w in $(xdotool search --all --onlyvisible --pid "$pid" --name '^$' 2>/dev/null); do
+    e2e_override_redirect "$w" && continue
+    echo "$w"
+    found=0
+  done
+  return $found
+}
+
+# Prints the current wall-clock time in milliseconds.
+e2e_now_ms() {
+  local t=${EPOCHREALTIME/[.,]/}
+  echo $((t / 1000))
+}
+
+# e2e_fake_clock_env FILE: prints the environment that makes the clock read its local time
+# (UTC) from FILE, which holds "YYYY-MM-DD hh:mm:ss" and stands still until rewritten.
+e2e_fake_clock_env() {
+  echo "LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
+  echo "FAKETIME_TIMESTAMP_FILE=$1"
+  echo "FAKETIME_NO_CACHE=1"
+  echo "FAKETIME_DONT_FAKE_MONOTONIC=1"
+  echo "TZ=UTC"
+}
+
+# e2e_set_fake_clock FILE "YYYY-MM-DD hh:mm:ss": sets the faked clock in one step.
+e2e_set_fake_clock() {
+  printf '%s\n' "$2" >"$1.new"
+  mv -f "$1.new" "$1"
+}
+
+# e2e_digit_picture NUM hh:mm:ss FILE: saves the 110 x 25 digit box as the clock draws that time
+# from the digit strip NUM (glyph d at x 15 d, colon at x 150, edges at x 160 and 150).
+e2e_digit_picture() {
+  local digits=${2//:/} parts=() i
+  e2e_strip_part() { parts+=(\( -clone 0 -crop "${1}x25+$2+0" +repage \)); }
+  e2e_strip_part 2 160
+  for i in 0 1 2 3 4 5; do
+    e2e_strip_part 15 $((15 * ${digits:i:1}))
+    if ((i == 1 || i == 3)); then e2e_strip_part 8 150; fi
+  done
+  e2e_strip_part 2 150
+  convert "BMP:$1" "${parts[@]}" -delete 0 +append "$3"
+}
+
+# e2e_find_digit_box WINDOW NUM: prints the digit box's place "X Y" in window coordinates, found
+# from its two colons, 38 pixels apart.
+e2e_find_digit_box() {
+  local win=$1 num=$2 x y w h at cx cy
+  read -r x y w h < <(e2e_geometry "$win")
+  e2e_screen_crop "$E2E_TMP/digit-search.png" "$x" "$y" "$w" "$h"
+  convert "BMP:$num" -crop 8x25+150+0 +repage "$E2E_TMP/colon.png"
+  at=$(compare -metric AE -subimage-search "$E2E_TMP/digit-search.png" "$E2E_TMP/colon.png" null: 2>&1) || return 1
+  [ "${at%% *}" = 0 ] || return 1
+  IFS=, read -r cx cy <<<"${at##* }"
+  if e2e_colon_at "$((cx + 38))" "$cy"; then
+    echo "$((cx - 32)) $cy"
+  elif e2e_colon_at "$((cx - 38))" "$cy"; then
+    echo "$((cx - 70)) $cy"
+  else
+    return 1
+  fi
+}
+
+e2e_colon_at() {
+  convert "$E2E_TMP/digit-search.png" -crop "8x25+$1+$2" +repage "$E2E_TMP/colon-here.png" 2>/dev/null &&
+    [ "$(compare -metric AE "$E2E_TMP/colon-here.png" "$E2E_TMP/colon.png" null: 2>&1)" = 0 ]
+}
+
+# e2e_face_reads WINDOW BOX_X BOX_Y NUM hh:mm:ss: succeeds when the digit box shows that time.
+e2e_face_reads() {
+  local x y
+  read -r x y _ < <(e2e_geometry "$1")
+  [ -f "$E2E_TMP/digits-$5.png" ] || e2e_digit_picture "$4" "$5" "$E2E_TMP/digits-$5.png"
+  e2e_screen_crop "$E2E_TMP/digits-shown.png" $((x + $2)) $((y + $3)) 110 25
+  [ "$(compare -metric AE "$E2E_TMP/digits-shown.png" "$E2E_TMP/digits-$5.png" null: 2>&1)" = 0 ]
 }
