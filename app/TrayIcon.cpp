@@ -1,6 +1,42 @@
 // Maps QSystemTrayIcon activations onto the icon's mouse-event operations.
 #include "app/TrayIcon.h"
 
+#include <QGuiApplication>
+#include <QMouseEvent>
+
+#include <functional>
+
+namespace {
+
+// Runs an action once, at the next release of the right mouse button anywhere in the program.
+// Qt's X11 tray icon reports the context click on the press; the menu belongs to the release.
+class RightReleaseWatcher : public QObject
+{
+public:
+    explicit RightReleaseWatcher(std::function<void()> action)
+        : m_action(std::move(action))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
+            qApp->removeEventFilter(this);
+            deleteLater();
+            m_action();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
+
 CTrayIcon::CTrayIcon() = default;
 
 CTrayIcon::~CTrayIcon()
@@ -21,7 +57,11 @@ void CTrayIcon::AddTrayIcon(QObject *owner, const QIcon &icon)
                              OnTrayLButtonDown();
                              break;
                          case QSystemTrayIcon::Context:
-                             OnTrayRButtonUp();
+                             OnTrayRButtonDown();
+                             if (QGuiApplication::mouseButtons() & Qt::RightButton)
+                                 new RightReleaseWatcher([this] { OnTrayRButtonUp(); });
+                             else
+                                 OnTrayRButtonUp();
                              break;
                          case QSystemTrayIcon::DoubleClick:
                              OnTrayLButtonDblClk();

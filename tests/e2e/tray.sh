@@ -24,8 +24,16 @@ read -r ix iy iw ih < <(e2e_geometry "$icon")
 ((iw > 0 && ih > 0)) || fail "the tray icon is ${iw}x${ih}"
 
 # Opens the menu with a right click on the icon; sets menu, mx, my, mw, mh.
+# The menu belongs to the button's release: while the button is held no menu may show (a
+# slow machine can only make this check pass more easily, never fail wrongly).
 open_menu_from_icon() {
-  xdotool mousemove --window "$icon" $((iw / 2)) $((ih / 2)) click 3
+  xdotool mousemove --window "$icon" $((iw / 2)) $((ih / 2)) mousedown 3
+  sleep 1
+  if e2e_menu_window "$pid" >/dev/null; then
+    xdotool mouseup 3
+    fail "the menu opened on the right button's press"
+  fi
+  xdotool mouseup 3
   wait_for 30 e2e_menu_window "$pid" || fail "a right click on the tray icon opened no menu"
   menu=$(e2e_menu_window "$pid")
   read -r mx my mw mh < <(e2e_geometry "$menu")
