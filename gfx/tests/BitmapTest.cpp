@@ -7,31 +7,12 @@
 
 #include "gfx/BitmapFile.h"
 #include "gfx/Dib.h"
-#include "gfx/tests/BmpWriter.h"
+#include "gfx/tests/PictureFixture.h"
 #include "platform/UserMessage.h"
 
 namespace {
 
-class BitmapTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_previous = platform::SetUserMessageHandler([this](const QString &text) { m_messages << text; });
-    }
-    void TearDown() override { platform::SetUserMessageHandler(m_previous); }
-    QString Save(const std::vector<std::uint8_t> &bytes)
-    {
-        const QString path = m_dir.filePath(QStringLiteral("%1.bmp").arg(++m_nFiles));
-        EXPECT_TRUE(testbmp::Write(path, bytes));
-        return path;
-    }
-
-    QTemporaryDir m_dir;
-    int m_nFiles = 0;
-    QStringList m_messages;
-    platform::MessageHandler m_previous;
-};
+using BitmapTest = testbmp::PictureFixture;
 
 const std::vector<QRgb> kPalette = {qRgb(255, 255, 255), qRgb(255, 0, 255), qRgb(0, 90, 0), qRgb(1, 2, 3), qRgb(200, 100, 50)};
 

@@ -9,27 +9,14 @@
 
 #include "gfx/BitmapFile.h"
 #include "gfx/Dib.h"
-#include "gfx/tests/BmpWriter.h"
+#include "gfx/tests/PictureFixture.h"
 #include "platform/UserMessage.h"
 
 namespace {
 
-class PictureSizeTest : public ::testing::Test
+class PictureSizeTest : public testbmp::PictureFixture
 {
 protected:
-    void SetUp() override
-    {
-        m_previous = platform::SetUserMessageHandler([this](const QString &text) { m_messages << text; });
-    }
-    void TearDown() override { platform::SetUserMessageHandler(m_previous); }
-
-    QString Save(const std::vector<std::uint8_t> &bytes)
-    {
-        const QString path = m_dir.filePath(QStringLiteral("%1.bmp").arg(++m_nFiles));
-        EXPECT_TRUE(testbmp::Write(path, bytes));
-        return path;
-    }
-
     // Both readers refuse the file quietly and hand out nothing.
     void ExpectRefused(const std::vector<std::uint8_t> &bytes)
     {
@@ -44,11 +31,6 @@ protected:
         EXPECT_TRUE(image.isNull());
         EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(u'\n').toStdString();
     }
-
-    QTemporaryDir m_dir;
-    int m_nFiles = 0;
-    QStringList m_messages;
-    platform::MessageHandler m_previous;
 };
 
 // A run-length picture of any stated size in a few bytes: every pixel keeps colour 0.
