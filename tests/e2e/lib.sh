@@ -77,6 +77,16 @@ e2e_program_dir() {
   echo "$dir"
 }
 
+# e2e_keep_one_skin DIR: leaves one background and one digit strip in DIR (the first by name), so
+# the pictures the clock shows are known; sets bk and num to their paths.
+e2e_keep_one_skin() {
+  local dir=$1
+  bk=$(find "$dir" -maxdepth 1 -name '*.BK' | sort | head -n 1)
+  num=$(find "$dir" -maxdepth 1 -name '*.NUM' | sort | head -n 1)
+  [ -n "$bk" ] && [ -n "$num" ] || fail "the build ships no skins"
+  find "$dir" -maxdepth 1 \( -name '*.BK' -o -name '*.NUM' \) ! -path "$bk" ! -path "$num" -delete
+}
+
 # e2e_start_clock DIR [ENV=VALUE...]: starts the clock from DIR and waits for its window.
 # Sets E2E_CLOCK_PID and E2E_CLOCK_WIN.
 e2e_start_clock() {

@@ -6,12 +6,8 @@ source "$(dirname "$0")/lib.sh"
 e2e_start_display
 e2e_start_wm
 
-# One background and one digit strip, so the picture under the pointer is known.
 prog=$(e2e_program_dir)
-bk=$(find "$prog" -maxdepth 1 -name '*.BK' | sort | head -n 1)
-num=$(find "$prog" -maxdepth 1 -name '*.NUM' | sort | head -n 1)
-[ -n "$bk" ] && [ -n "$num" ] || fail "the build ships no skins"
-find "$prog" -maxdepth 1 \( -name '*.BK' -o -name '*.NUM' \) ! -path "$bk" ! -path "$num" -delete
+e2e_keep_one_skin "$prog"
 
 e2e_start_clock "$prog"
 pid=$E2E_CLOCK_PID
