@@ -21,10 +21,10 @@ TEST_F(BitmapTest, HeaderValuesForEachDepth)
     struct Row { int bitCount, paletteSize; std::uint32_t clrUsed; int colors; };
     for (const Row &row : {Row{1, 2, 0, 2}, Row{4, 16, 0, 16}, Row{8, 256, 0, 256}, Row{8, 5, 5, 5}, Row{24, 0, 0, 0}, Row{32, 0, 0, 0}}) {
         SCOPED_TRACE(row.bitCount);
-        testbmp::Spec spec{.width = 13, .height = 7, .bitCount = row.bitCount, .clrUsed = row.clrUsed};
-        spec.palette.assign(static_cast<std::size_t>(row.paletteSize), qRgb(9, 80, 200));
-        spec.pixel = [](int x, int y) { return static_cast<std::uint32_t>(x + y) % 2; };
-        const std::vector<std::uint8_t> bytes = testbmp::Make(spec);
+        testbmp::Layout layout{.width = 13, .height = 7, .bitCount = row.bitCount, .clrUsed = row.clrUsed};
+        layout.palette.assign(static_cast<std::size_t>(row.paletteSize), qRgb(9, 80, 200));
+        layout.pixel = [](int x, int y) { return static_cast<std::uint32_t>(x + y) % 2; };
+        const std::vector<std::uint8_t> bytes = testbmp::Make(layout);
         const QString path = Save(bytes);
         CDib dib(path);
         ASSERT_TRUE(dib.IsLoaded());
@@ -118,10 +118,10 @@ TEST_F(BitmapTest, DamagedHeadersFailWithoutReadingPastTheFile)
 
 TEST_F(BitmapTest, DecodesEveryDepthToTheFileColours)
 {
-    auto check = [&](const char *what, const testbmp::Spec &spec, const std::function<QRgb(int, int)> &colour) {
+    auto check = [&](const char *what, const testbmp::Layout &layout, const std::function<QRgb(int, int)> &colour) {
         SCOPED_TRACE(what);
         QImage image;
-        ASSERT_TRUE(LoadBitmapFile(Save(testbmp::Make(spec)), image));
+        ASSERT_TRUE(LoadBitmapFile(Save(testbmp::Make(layout)), image));
         ASSERT_EQ(image.size(), QSize(11, 5));
         for (int y = 0; y < 5; ++y)
             for (int x = 0; x < 11; ++x)
@@ -129,57 +129,57 @@ TEST_F(BitmapTest, DecodesEveryDepthToTheFileColours)
     };
     auto index = [](int x, int y) { return static_cast<std::uint32_t>((x + 2 * y) % 5); };
     auto fromPalette = [&](int x, int y) { return kPalette[index(x, y)]; };
-    testbmp::Spec spec{.width = 11, .height = 5, .bitCount = 1, .palette = {qRgb(9, 8, 7), qRgb(250, 240, 230)}};
-    spec.pixel = [](int x, int y) { return static_cast<std::uint32_t>(x * 3 + y) % 2; };
-    check("1 bit", spec, [&](int x, int y) { return spec.palette[(x * 3 + y) % 2]; });
+    testbmp::Layout layout{.width = 11, .height = 5, .bitCount = 1, .palette = {qRgb(9, 8, 7), qRgb(250, 240, 230)}};
+    layout.pixel = [](int x, int y) { return static_cast<std::uint32_t>(x * 3 + y) % 2; };
+    check("1 bit", layout, [&](int x, int y) { return layout.palette[(x * 3 + y) % 2]; });
 
-    spec.palette = kPalette;
-    spec.clrUsed = 5;
-    spec.pixel = index;
+    layout.palette = kPalette;
+    layout.clrUsed = 5;
+    layout.pixel = index;
     for (int bitCount : {4, 8}) {
-        spec.bitCount = bitCount;
-        check("4 and 8 bits", spec, fromPalette);
+        layout.bitCount = bitCount;
+        check("4 and 8 bits", layout, fromPalette);
     }
-    spec.height = -5;
-    check("top-down", spec, fromPalette);
-    spec.pixel = [](int x, int) { return x == 0 ? 7u : 1u; };
-    check("index past the table", spec, [&](int x, int) { return x == 0 ? qRgb(0, 0, 0) : kPalette[1]; });
+    layout.height = -5;
+    check("top-down", layout, fromPalette);
+    layout.pixel = [](int x, int) { return x == 0 ? 7u : 1u; };
+    check("index past the table", layout, [&](int x, int) { return x == 0 ? qRgb(0, 0, 0) : kPalette[1]; });
 
     auto rgb = [](int x, int y) { return qRgb((x * 37) & 0xff, (y * 53) & 0xff, (x * y) & 0xff); };
-    spec = {.width = 11, .height = 5, .pixel = [&](int x, int y) { return rgb(x, y); }};
+    layout = {.width = 11, .height = 5, .pixel = [&](int x, int y) { return rgb(x, y); }};
     for (int bitCount : {24, 32}) {
-        spec.bitCount = bitCount;
-        check("24 and 32 bits", spec, rgb);
+        layout.bitCount = bitCount;
+        check("24 and 32 bits", layout, rgb);
     }
-    spec = {.width = 11, .height = 5, .bitCount = 16, .pixel = [](int x, int y) { return static_cast<std::uint32_t>((x << 10) | (y << 5) | 31); }};
-    check("16 bits 5-5-5", spec, [](int x, int y) { return qRgb((x * 255 + 15) / 31, (y * 255 + 15) / 31, 255); });
-    spec.compression = 3;
-    spec.masks = {0xf800, 0x07e0, 0x001f};
-    spec.pixel = [](int x, int y) { return static_cast<std::uint32_t>((x << 11) | (y * 12 << 5)); };
-    check("16 bits 5-6-5", spec, [](int x, int y) { return qRgb((x * 255 + 15) / 31, (y * 12 * 255 + 31) / 63, 0); });
+    layout = {.width = 11, .height = 5, .bitCount = 16, .pixel = [](int x, int y) { return static_cast<std::uint32_t>((x << 10) | (y << 5) | 31); }};
+    check("16 bits 5-5-5", layout, [](int x, int y) { return qRgb((x * 255 + 15) / 31, (y * 255 + 15) / 31, 255); });
+    layout.compression = 3;
+    layout.masks = {0xf800, 0x07e0, 0x001f};
+    layout.pixel = [](int x, int y) { return static_cast<std::uint32_t>((x << 11) | (y * 12 << 5)); };
+    check("16 bits 5-6-5", layout, [](int x, int y) { return qRgb((x * 255 + 15) / 31, (y * 12 * 255 + 31) / 63, 0); });
 }
 
 TEST_F(BitmapTest, DecodesRunLengthData)
 {
     const QRgb k = kPalette[0], m = kPalette[1], g = kPalette[2], d = kPalette[3];
     // Bottom row: 4 x index 1, then 1, 2, 3 written absolutely; next row: skip 2 right, 3 x index 2.
-    testbmp::Spec spec{.width = 6, .height = 3, .bitCount = 8, .compression = 1, .clrUsed = 4, .palette = kPalette};
-    spec.palette.resize(4);
-    spec.rawBits = {4, 1, 0, 3, 2, 3, 1, 0, 0, 0, 0, 2, 2, 0, 3, 2, 0, 1};
-    spec.sizeImage = static_cast<std::uint32_t>(spec.rawBits.size());
+    testbmp::Layout layout{.width = 6, .height = 3, .bitCount = 8, .compression = 1, .clrUsed = 4, .palette = kPalette};
+    layout.palette.resize(4);
+    layout.rawBits = {4, 1, 0, 3, 2, 3, 1, 0, 0, 0, 0, 2, 2, 0, 3, 2, 0, 1};
+    layout.sizeImage = static_cast<std::uint32_t>(layout.rawBits.size());
     QImage image;
-    ASSERT_TRUE(LoadBitmapFile(Save(testbmp::Make(spec)), image));
+    ASSERT_TRUE(LoadBitmapFile(Save(testbmp::Make(layout)), image));
     const QRgb want8[3][6] = {{k, k, k, k, k, k}, {k, k, g, g, g, k}, {m, m, m, m, g, d}};
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 6; ++x)
             EXPECT_EQ(image.pixel(x, y), want8[y][x]) << "8 bits " << x << "," << y;
 
     // 5 pixels alternating 1 and 2, then 3, 1, 2 absolutely (the last two past the edge); no end mark.
-    spec.bitCount = 4;
-    spec.compression = 2;
-    spec.rawBits = {5, 0x12, 0, 3, 0x31, 0x20};
-    spec.sizeImage = static_cast<std::uint32_t>(spec.rawBits.size());
-    ASSERT_TRUE(LoadBitmapFile(Save(testbmp::Make(spec)), image));
+    layout.bitCount = 4;
+    layout.compression = 2;
+    layout.rawBits = {5, 0x12, 0, 3, 0x31, 0x20};
+    layout.sizeImage = static_cast<std::uint32_t>(layout.rawBits.size());
+    ASSERT_TRUE(LoadBitmapFile(Save(testbmp::Make(layout)), image));
     const QRgb want4[6] = {m, g, m, g, m, d};
     for (int x = 0; x < 6; ++x)
         EXPECT_EQ(image.pixel(x, 2), want4[x]) << "4 bits " << x;

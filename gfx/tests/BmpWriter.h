@@ -10,7 +10,7 @@
 
 namespace testbmp {
 
-struct Spec {
+struct Layout {
     int width = 1;
     int height = 1; // as stored: negative for top-down rows
     int bitCount = 24;
@@ -39,7 +39,7 @@ inline void Put(std::vector<std::uint8_t> &out, std::uint32_t v, int bytes = 4)
         out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
-inline std::vector<std::uint8_t> Make(const Spec &s)
+inline std::vector<std::uint8_t> Make(const Layout &s)
 {
     std::vector<std::uint8_t> bits = s.rawBits;
     const int rows = s.height < 0 ? -s.height : s.height;
@@ -76,11 +76,11 @@ inline std::vector<std::uint8_t> Make(const Spec &s)
 // A 24-bit bottom-up file with the picture's colours.
 inline std::vector<std::uint8_t> From(const QImage &picture)
 {
-    Spec spec;
-    spec.width = picture.width();
-    spec.height = picture.height();
-    spec.pixel = [&picture](int x, int y) { return static_cast<std::uint32_t>(picture.pixel(x, y)); };
-    return Make(spec);
+    Layout layout;
+    layout.width = picture.width();
+    layout.height = picture.height();
+    layout.pixel = [&picture](int x, int y) { return static_cast<std::uint32_t>(picture.pixel(x, y)); };
+    return Make(layout);
 }
 
 inline bool Write(const QString &path, const std::vector<std::uint8_t> &bytes)
