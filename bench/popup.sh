@@ -11,27 +11,10 @@ per_run=3        # reminders one second apart in each of them
 first_group=20   # memory: popups in the first two seconds ...
 total=100        # ... and in all, ten to a second
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  local p
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# No reset when the last client leaves: a client connecting at that moment would be refused.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-
-mkdir "$work/prog"
-cp "$build/bin/dovetock" "$work/prog/"
-find "$build/bin" -maxdepth 1 -type f \( -name '*.BK' -o -name '*.NUM' -o -name '*.MSG' \) -exec cp {} "$work/prog/" \;
-printf '[autorun]\nenable=0\n' >"$work/prog/config.ini"
+source "$(dirname "$0")/measure.sh"
+bench_start_display
+bench_program_dir >/dev/null
+work=$bench_work
 
 now_ms() { local t=${EPOCHREALTIME/[.,]/}; echo $((t / 1000)); }
 
@@ -69,11 +52,11 @@ start_clock() {
   env LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME="$(printf '%+d' "$offset")" \
     FAKETIME_DONT_FAKE_MONOTONIC=1 TZ=UTC "$work/prog/dovetock" >"$work/clock.log" 2>&1 &
   clock=$!
-  pids+=("$clock")
+  bench_pids+=("$clock")
   rm -f "$work/maps"
   mkfifo "$work/maps"
   "$build/bench/mapwatch" --pid "$clock" --count "$2" "" >"$work/maps" &
-  pids+=($!)
+  bench_pids+=($!)
   exec 4<"$work/maps"
 }
 
