@@ -12,7 +12,6 @@
 #include <QPaintEvent>
 #include <QProcess>
 #include <QTimerEvent>
-#include <QWindow>
 
 #include <algorithm>
 #include <climits>
@@ -425,25 +424,18 @@ void CClockWnd::mousePressEvent(QMouseEvent *event)
         QWidget::mousePressEvent(event);
         return;
     }
-    QWindow *window = windowHandle();
-    if (window && window->startSystemMove())
-        return;
-    m_bDragging = true;
-    m_ptDragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    m_drag.Begin(this, event->globalPosition().toPoint());
 }
 
 void CClockWnd::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_bDragging && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - m_ptDragOffset);
-    else
+    if (!m_drag.Move(this, event))
         QWidget::mouseMoveEvent(event);
 }
 
 void CClockWnd::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_bDragging = false;
+    m_drag.End(event);
     QWidget::mouseReleaseEvent(event);
 }
 

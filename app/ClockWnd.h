@@ -18,6 +18,7 @@ class ReminderPopup;
 #include "app/TrayIcon.h"
 #include "platform/AutoStart.h"
 #include "platform/LocalTime.h"
+#include "platform/WindowDrag.h"
 #include "reminders/ReminderMap.h"
 #include "settings/ClockAccess.h"
 
@@ -142,7 +143,5 @@ private:
     QBasicTimer m_timer;
     bool m_bDestroyed = false;
     bool m_bConfiguring = false;
-    // Manual drag when the window manager cannot move the window itself.
-    bool m_bDragging = false;
-    QPoint m_ptDragOffset;
+    platform::WindowDrag m_drag;
 };

@@ -10,13 +10,13 @@
 #include <QScreen>
 #include <QTextLayout>
 #include <QTimerEvent>
-#include <QWindow>
 
 #include "gfx/BitmapFile.h"
 #include "gfx/Dib.h"
 #include "gfx/Shape.h"
 #include "platform/ProgramDir.h"
 #include "platform/TaskbarHint.h"
+#include "platform/WindowDrag.h"
 #include "platform/UserMessage.h"
 #include "res/Resources.h"
 
@@ -122,9 +122,7 @@ void ReminderPopup::timerEvent(QTimerEvent *event)
 void ReminderPopup::OnLButtonDown(const QPoint &globalPoint)
 {
     m_countdown.Click();
-    QWindow *window = windowHandle();
-    m_bManualDrag = !(window && window->startSystemMove());
-    m_ptDragOffset = globalPoint - pos();
+    m_drag.Begin(this, globalPoint);
 }
 
 void ReminderPopup::mousePressEvent(QMouseEvent *event)
@@ -136,15 +134,13 @@ void ReminderPopup::mousePressEvent(QMouseEvent *event)
 
 void ReminderPopup::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_bManualDrag && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - m_ptDragOffset);
+    m_drag.Move(this, event);
     QWidget::mouseMoveEvent(event);
 }
 
 void ReminderPopup::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_bManualDrag = false;
+    m_drag.End(event);
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/WindowDrag.h"
 #include "popup/PopupLogic.h"
 
 class QPainter;
@@ -71,6 +72,5 @@ private:
     QColor m_clrText;
     QString m_strImagePath;
     QBasicTimer m_timer;
-    bool m_bManualDrag = false;
-    QPoint m_ptDragOffset;
+    platform::WindowDrag m_drag;
 };
