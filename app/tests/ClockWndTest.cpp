@@ -4,6 +4,8 @@
 
 #include "app/ClockWnd.h"
 #include "platform/IniFile.h"
+#include "reminders/ReminderMap.h"
+#include "reminders/ReminderStore.h"
 #include "gfx/BitmapFile.h"
 #include "platform/LocalTime.h"
 #include "res/Resources.h"
@@ -227,6 +229,36 @@ private slots:
         platform::ReadIniString(ini, "skin", "number", QString(), name);
         QCOMPARE(name, QStringLiteral("Digits"));
         QCOMPARE(wnd.m_strBkName, QStringLiteral("Face"));
+    }
+
+    void loadedRemindersFireFromTheTick()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(m_dir.filePath("Face.BK"), dir.filePath("Face.BK")));
+        QVERIFY(QFile::copy(m_dir.filePath("Face.NUM"), dir.filePath("Face.NUM")));
+        ReminderMap map;
+        for (const int minute : {5, 6}) {
+            auto record = std::make_unique<ReminderRecord>();
+            record->Set(1971, 1, 1, 7, minute, 0, 1, "wake up", ReminderRecord::KindDaily, 0);
+            map.Insert(std::move(record));
+        }
+        QVERIFY(SaveReminders(map, dir.filePath("notify.dat")));
+
+        CClockWnd wnd(dir.path(), m_autostart.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+        QCOMPARE(wnd.Reminders().Size(), std::size_t(2));
+        for (int second = 50; second < 60; ++second)
+            wnd.OnTimer(platform::FromLocal(2026, 3, 14, 7, 4, second));
+        QCOMPARE(wnd.OpenPopupCount(), 0);
+        wnd.OnTimer(platform::FromLocal(2026, 3, 14, 7, 5, 0));
+        QCOMPARE(wnd.OpenPopupCount(), 1);
+        // The same second again does nothing; the next second does not fire it twice.
+        wnd.OnTimer(platform::FromLocal(2026, 3, 14, 7, 5, 0));
+        wnd.OnTimer(platform::FromLocal(2026, 3, 14, 7, 5, 1));
+        QCOMPARE(wnd.OpenPopupCount(), 1);
+        // Ending the clock closes its popups.
+        wnd.DestroyWindow();
+        QCOMPARE(wnd.OpenPopupCount(), 0);
     }
 
     void menuHasItsEntriesInOrder()
