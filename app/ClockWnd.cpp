@@ -55,12 +55,6 @@ constexpr std::array<DigitCopy, 10> kCopies{{
     {108, 2, 150},
 }};
 
-bool FileOpens(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
-}
-
 } // namespace
 
 CClockWnd::CClockWnd(const QString &programDirectory, const QString &autostartFolder)
@@ -97,6 +91,7 @@ void CClockWnd::Create(const QString &windowName)
         if (!dib.IsLoaded() || dib.Width() <= 0 || dib.Height() == 0) {
             platform::LogProblem(QStringLiteral("background %1 is not a usable picture; using the built-in skin")
                                      .arg(m_strBkPath));
+            m_strBkName.clear();
             m_strBkPath = FallbackBackgroundPath();
             dib.Load(m_strBkPath);
         }
@@ -121,21 +116,31 @@ void CClockWnd::Create(const QString &windowName)
 QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QString &extension,
                               const QString &fallbackPath, const char *kind)
 {
-    if (!name.isEmpty()) {
-        const QString path = SkinPath(m_strProgramDir, name, extension);
-        if (FileOpens(path))
-            return path;
-        platform::LogProblem(QStringLiteral("the %1 skin %2 cannot be opened; taking another")
-                                 .arg(QLatin1String(kind), path));
-        name.clear();
+    const bool background = extension == QLatin1String("BK");
+    const auto usable = [background](const QString &path) {
+        QImage picture;
+        if (!LoadBitmapFile(path, picture))
+            return false;
+        const CDib dib(path);
+        return !background || (dib.IsLoaded() && dib.Width() > 0 && dib.Height() != 0);
+    };
+    const int start = names.isEmpty() ? 0 : RandomIndex(0, static_cast<int>(names.size()) - 1);
+    const std::optional<SkinPick> pick = PickSkin(m_strProgramDir, names, name, extension, start, usable);
+    if (pick && (name.isEmpty() || pick->name.compare(name, Qt::CaseInsensitive) == 0)) {
+        name = pick->name;
+        return pick->path;
     }
-    if (names.isEmpty()) {
-        platform::LogProblem(QStringLiteral("no %1 skin (*.%2) in %3; using the built-in skin")
+    if (!name.isEmpty())
+        platform::LogProblem(QStringLiteral("the %1 skin %2 cannot be used; taking another")
+                                 .arg(QLatin1String(kind), name));
+    if (!pick) {
+        platform::LogProblem(QStringLiteral("no usable %1 skin (*.%2) in %3; using the built-in skin")
                                  .arg(QLatin1String(kind), extension, m_strProgramDir));
+        name.clear();
         return fallbackPath;
     }
-    name = names.at(RandomIndex(0, static_cast<int>(names.size()) - 1));
-    return SkinPath(m_strProgramDir, name, extension);
+    name = pick->name;
+    return pick->path;
 }
 
 void CClockWnd::LoadReminders()
@@ -279,6 +284,7 @@ void CClockWnd::BuildShape()
     if (!LoadBitmapFile(m_strNumPath, m_bmpDigits)) {
         platform::LogProblem(QStringLiteral("digit strip %1 cannot be read; using the built-in strip")
                                  .arg(m_strNumPath));
+        m_strNumName.clear();
         m_strNumPath = FallbackDigitsPath();
         LoadBitmapFile(m_strNumPath, m_bmpDigits);
     }

@@ -120,8 +120,9 @@ private:
     void OnConfigure();
     // Starts the program again and ends this instance; the new one reads the saved skins.
     void Restart();
-    // Picks the skin of one kind: the configured one when its file opens, else a random one,
-    // else the built-in skin. Returns the file path.
+    // Picks the skin of one kind: the configured one when it is usable, else the other listed
+    // ones from a random one on, else the built-in skin (the name is then emptied). Returns the
+    // file path.
     QString ChooseSkin(QString &name, const QStringList &names, const QString &extension,
                        const QString &fallbackPath, const char *kind);
     void BuildMenu();

@@ -156,10 +156,35 @@ private slots:
         junk.write("not a picture at all");
         junk.close();
         QVERIFY(QFile::copy(m_dir.filePath("Face.NUM"), bad.filePath("Face.NUM")));
-        CClockWnd junkWnd(bad.path(), m_autostart.path());
-        junkWnd.Create(QStringLiteral("Dovetock"));
-        QCOMPARE(junkWnd.BackgroundPath(), FallbackBackgroundPath());
-        QCOMPARE(junkWnd.size(), fallback.size());
+        {
+            CClockWnd junkWnd(bad.path(), m_autostart.path());
+            junkWnd.Create(QStringLiteral("Dovetock"));
+            QCOMPARE(junkWnd.BackgroundPath(), FallbackBackgroundPath());
+            QCOMPARE(junkWnd.size(), fallback.size());
+            QCOMPARE(junkWnd.m_strBkName, QString());
+        }
+        // Beside a good skin the damaged one, even when configured, gives way to the good one.
+        QVERIFY(QFile::copy(m_dir.filePath("Face.BK"), bad.filePath("Face.BK")));
+        QVERIFY(platform::WriteIniString(bad.filePath("config.ini"), "skin", "background", "Junk"));
+        CClockWnd goodWnd(bad.path(), m_autostart.path());
+        goodWnd.Create(QStringLiteral("Dovetock"));
+        QCOMPARE(goodWnd.BackgroundPath(), bad.filePath("Face.BK"));
+        QCOMPARE(goodWnd.m_strBkName, QStringLiteral("Face"));
+    }
+
+    void gbkSettingsNameAChineseSkinWithALowerCaseExtension()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(m_dir.filePath("Face.BK"), dir.filePath("晴天.bk")));
+        QVERIFY(QFile::copy(m_dir.filePath("Face.NUM"), dir.filePath("Face.NUM")));
+        QFile ini(dir.filePath("config.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[skin]\r\nbackground=\xC7\xE7\xCC\xEC\r\n") > 0);
+        ini.close();
+        CClockWnd wnd(dir.path(), m_autostart.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+        QCOMPARE(wnd.m_strBkName, QStringLiteral("晴天"));
+        QCOMPARE(wnd.BackgroundPath(), dir.filePath("晴天.bk"));
+        QCOMPARE(wnd.size(), QSize(200, 60));
     }
 
     void settingsAndAutostart()
@@ -220,6 +245,7 @@ private slots:
         platform::ReadIniInt(ini, "location", "x", 0, x);
         platform::ReadIniInt(ini, "location", "y", 0, y);
         QCOMPARE(QPoint(int(x), int(y)), QPoint(120, 45));
+
 
         // A new skin choice is written but not taken by the running clock.
         wnd.SaveSkin(QStringLiteral("Other"), QStringLiteral("Digits"));
