@@ -5,12 +5,13 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QFile>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QProcess>
+#include <QScreen>
 #include <QTimerEvent>
 
 #include <algorithm>
@@ -23,6 +24,7 @@
 #include "platform/Gbk.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramDir.h"
+#include "platform/ScreenPlacement.h"
 #include "popup/ReminderPopup.h"
 #include "platform/TaskbarHint.h"
 #include "platform/UserMessage.h"
@@ -60,6 +62,7 @@ constexpr std::array<DigitCopy, 10> kCopies{{
 CClockWnd::CClockWnd(const QString &programDirectory, const QString &autostartFolder)
     : m_strProgramDir(programDirectory)
     , m_autoStart(autostartFolder)
+    , m_position([this](QPoint pos) { SaveLocation(pos.x(), pos.y()); })
 {
 }
 
@@ -104,7 +107,7 @@ void CClockWnd::Create(const QString &windowName)
     setAttribute(Qt::WA_NoSystemBackground);
     setWindowTitle(windowName);
     setFixedSize(width, height);
-    move(m_nX, m_nY);
+    PlaceWindow();
     OnCreate();
 
     BuildShape();
@@ -192,6 +195,17 @@ void CClockWnd::LoadConfig()
     m_nY = static_cast<int>(std::clamp<long>(y, INT_MIN, INT_MAX));
     if (autorun != 0)
         m_autoStart.SetAutoRun(true);
+    m_position.SetStored(QPoint(m_nX, m_nY));
+}
+
+void CClockWnd::PlaceWindow()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    const QRect saved(m_nX, m_nY, width(), height());
+    move(platform::VisibleTopLeft(saved, areas, primary ? primary->availableGeometry() : saved));
 }
 
 void CClockWnd::SaveSkin(const QString &background, const QString &number)
@@ -430,6 +444,7 @@ void CClockWnd::mousePressEvent(QMouseEvent *event)
         QWidget::mousePressEvent(event);
         return;
     }
+    m_position.UserMoveStarted();
     m_drag.Begin(this, event->globalPosition().toPoint());
 }
 
@@ -442,6 +457,8 @@ void CClockWnd::mouseMoveEvent(QMouseEvent *event)
 void CClockWnd::mouseReleaseEvent(QMouseEvent *event)
 {
     m_drag.End(event);
+    if (event->button() == Qt::LeftButton)
+        m_position.UserMoveEnded();
     QWidget::mouseReleaseEvent(event);
 }
 
@@ -453,9 +470,8 @@ void CClockWnd::moveEvent(QMoveEvent *event)
 
 void CClockWnd::OnMove(int x, int y)
 {
-    if (x == m_nX && y == m_nY)
-        return;
-    m_nY = y;
+    // The members follow the window; the settings get the position when a drag comes to rest.
     m_nX = x;
-    SaveLocation(x, y);
+    m_nY = y;
+    m_position.Moved(QPoint(x, y));
 }

@@ -18,6 +18,7 @@ class ReminderPopup;
 #include "app/TrayIcon.h"
 #include "platform/AutoStart.h"
 #include "platform/LocalTime.h"
+#include "platform/PositionRecorder.h"
 #include "platform/WindowDrag.h"
 #include "reminders/ReminderMap.h"
 #include "settings/ClockAccess.h"
@@ -116,6 +117,8 @@ private:
     void OnHide();
     void OnExit();
     void OnMove(int x, int y);
+    // Shows the window at the stored position, or on the primary screen when that is off every screen.
+    void PlaceWindow();
     void OnAutoStart();
     void OnConfigure();
     // Starts the program again and ends this instance; the new one reads the saved skins.
@@ -145,4 +148,5 @@ private:
     bool m_bDestroyed = false;
     bool m_bConfiguring = false;
     platform::WindowDrag m_drag;
+    platform::PositionRecorder m_position;
 };

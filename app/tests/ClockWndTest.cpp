@@ -1,4 +1,7 @@
 // Widget tests of the clock window on the offscreen platform.
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -219,8 +222,7 @@ private slots:
             QCOMPARE(enable, 1L);
         }
 
-        // A stored position and skins are used; enable=0 leaves an existing entry alone; moving
-        // to the stored spot writes nothing, moving elsewhere writes x and y.
+        // A stored position and skins are used; enable=0 leaves an existing entry alone.
         QVERIFY(platform::WriteIniInt(ini, "location", "x", 300));
         QVERIFY(platform::WriteIniInt(ini, "location", "y", -40));
         QVERIFY(platform::WriteIniInt(ini, "autorun", "enable", 0));
@@ -235,17 +237,7 @@ private slots:
         QVERIFY(wnd.AutoRunChecked());
         wnd.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wnd));
-        wnd.move(300, -40);
-        QCoreApplication::processEvents();
         QCOMPARE(ReadAll(ini), before);
-        wnd.move(120, 45);
-        QTRY_COMPARE(QPoint(wnd.m_nX, wnd.m_nY), QPoint(120, 45));
-        long x = 0;
-        long y = 0;
-        platform::ReadIniInt(ini, "location", "x", 0, x);
-        platform::ReadIniInt(ini, "location", "y", 0, y);
-        QCOMPARE(QPoint(int(x), int(y)), QPoint(120, 45));
-
 
         // A new skin choice is written but not taken by the running clock.
         wnd.SaveSkin(QStringLiteral("Other"), QStringLiteral("Digits"));
@@ -255,6 +247,59 @@ private slots:
         platform::ReadIniString(ini, "skin", "number", QString(), name);
         QCOMPARE(name, QStringLiteral("Digits"));
         QCOMPARE(wnd.m_strBkName, QStringLiteral("Face"));
+    }
+
+    void positionOffEveryScreenAndDrags()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(m_dir.filePath("Face.BK"), dir.filePath("Face.BK")));
+        QVERIFY(QFile::copy(m_dir.filePath("Face.NUM"), dir.filePath("Face.NUM")));
+        const QString ini = dir.filePath("config.ini");
+        QVERIFY(platform::WriteIniInt(ini, "location", "x", 5000));
+        QVERIFY(platform::WriteIniInt(ini, "location", "y", -3000));
+        QByteArray written = ReadAll(ini);
+        const auto stored = [&] {
+            long x = 0;
+            long y = 0;
+            platform::ReadIniInt(ini, "location", "x", 0, x);
+            platform::ReadIniInt(ini, "location", "y", 0, y);
+            return QPoint(int(x), int(y));
+        };
+
+        // Saved on a screen that is gone: shown on the primary screen, nothing written, not
+        // even when the window manager moves it.
+        CClockWnd wnd(dir.path(), m_autostart.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+        wnd.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wnd));
+        QPoint at = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+        QCOMPARE(wnd.pos(), at);
+        at += QPoint(10, 10);
+        wnd.move(at);
+        QTRY_COMPARE(QPoint(wnd.m_nX, wnd.m_nY), at);
+        QCOMPARE(ReadAll(ini), written);
+
+        // Drags along x only, y only and both: no write during the motion, one at the release;
+        // the last drag is never released and is written once it rests.
+        const QPoint grip(50, 30);
+        const QPoint steps[] = {{7, 0}, {0, 5}, {-3, 4}, {6, 6}};
+        for (const QPoint &step : steps) {
+            QTest::mousePress(&wnd, Qt::LeftButton, {}, grip);
+            for (int i = 0; i < 3; ++i) {
+                QMouseEvent motion(QEvent::MouseMove, grip + step, wnd.mapToGlobal(grip + step), Qt::NoButton,
+                                   Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(&wnd, &motion);
+                at += step;
+                QTRY_COMPARE(QPoint(wnd.m_nX, wnd.m_nY), at);
+                QCOMPARE(ReadAll(ini), written);
+            }
+            if (&step != &steps[3]) {
+                QTest::mouseRelease(&wnd, Qt::LeftButton, {}, grip);
+                QCOMPARE(stored(), at);
+            }
+            QTRY_COMPARE(stored(), at);
+            written = ReadAll(ini);
+        }
     }
 
     void loadedRemindersFireFromTheTick()
