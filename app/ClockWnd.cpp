@@ -120,30 +120,30 @@ QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QSt
                               const QString &fallbackPath, const char *kind)
 {
     const bool background = extension == QLatin1String("BK");
-    const auto usable = [background](const QString &path) {
+    QStringList refused;
+    const auto usable = [background, &refused](const QString &path) {
         QImage picture;
-        if (!LoadBitmapFile(path, picture))
-            return false;
-        const CDib dib(path);
-        return !background || (dib.IsLoaded() && dib.Width() > 0 && dib.Height() != 0);
+        bool ok = LoadBitmapFile(path, picture);
+        if (ok && background) {
+            const CDib dib(path);
+            ok = dib.IsLoaded() && dib.Width() > 0 && dib.Height() != 0;
+        }
+        if (!ok && !refused.contains(path))
+            refused.append(path);
+        return ok;
     };
     const int start = names.isEmpty() ? 0 : RandomIndex(0, static_cast<int>(names.size()) - 1);
     const std::optional<SkinPick> pick = PickSkin(m_strProgramDir, names, name, extension, start, usable);
-    if (pick && (name.isEmpty() || pick->name.compare(name, Qt::CaseInsensitive) == 0)) {
-        name = pick->name;
-        return pick->path;
-    }
-    if (!name.isEmpty())
-        platform::LogProblem(QStringLiteral("the %1 skin %2 cannot be used; taking another")
-                                 .arg(QLatin1String(kind), name));
-    if (!pick) {
-        platform::LogProblem(QStringLiteral("no usable %1 skin (*.%2) in %3; using the built-in skin")
+    const QString instead = pick ? QStringLiteral("taking %1").arg(pick->path) : QStringLiteral("using the built-in skin");
+    for (const QString &path : refused)
+        platform::LogProblem(QStringLiteral("%1 %2 is not a usable picture; %3").arg(QLatin1String(kind), path, instead));
+    if (!name.isEmpty() && FindSkinFile(m_strProgramDir, name, extension).isEmpty())
+        platform::LogProblem(QStringLiteral("the %1 skin %2 is missing; %3").arg(QLatin1String(kind), name, instead));
+    if (!pick && refused.isEmpty())
+        platform::LogProblem(QStringLiteral("no %1 skin (*.%2) in %3; using the built-in skin")
                                  .arg(QLatin1String(kind), extension, m_strProgramDir));
-        name.clear();
-        return fallbackPath;
-    }
-    name = pick->name;
-    return pick->path;
+    name = pick ? pick->name : QString();
+    return pick ? pick->path : fallbackPath;
 }
 
 void CClockWnd::LoadReminders()
