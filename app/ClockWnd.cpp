@@ -5,12 +5,13 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QFile>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QProcess>
+#include <QScreen>
 #include <QTimerEvent>
 
 #include <algorithm>
@@ -23,6 +24,7 @@
 #include "platform/Gbk.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramDir.h"
+#include "platform/ScreenPlacement.h"
 #include "popup/ReminderPopup.h"
 #include "platform/TaskbarHint.h"
 #include "platform/UserMessage.h"
@@ -55,17 +57,12 @@ constexpr std::array<DigitCopy, 10> kCopies{{
     {108, 2, 150},
 }};
 
-bool FileOpens(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
-}
-
 } // namespace
 
 CClockWnd::CClockWnd(const QString &programDirectory, const QString &autostartFolder)
     : m_strProgramDir(programDirectory)
     , m_autoStart(autostartFolder)
+    , m_position([this](QPoint pos) { SaveLocation(pos.x(), pos.y()); })
 {
 }
 
@@ -97,6 +94,7 @@ void CClockWnd::Create(const QString &windowName)
         if (!dib.IsLoaded() || dib.Width() <= 0 || dib.Height() == 0) {
             platform::LogProblem(QStringLiteral("background %1 is not a usable picture; using the built-in skin")
                                      .arg(m_strBkPath));
+            m_strBkName.clear();
             m_strBkPath = FallbackBackgroundPath();
             dib.Load(m_strBkPath);
         }
@@ -109,7 +107,7 @@ void CClockWnd::Create(const QString &windowName)
     setAttribute(Qt::WA_NoSystemBackground);
     setWindowTitle(windowName);
     setFixedSize(width, height);
-    move(m_nX, m_nY);
+    PlaceWindow();
     OnCreate();
 
     BuildShape();
@@ -121,21 +119,31 @@ void CClockWnd::Create(const QString &windowName)
 QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QString &extension,
                               const QString &fallbackPath, const char *kind)
 {
-    if (!name.isEmpty()) {
-        const QString path = SkinPath(m_strProgramDir, name, extension);
-        if (FileOpens(path))
-            return path;
-        platform::LogProblem(QStringLiteral("the %1 skin %2 cannot be opened; taking another")
-                                 .arg(QLatin1String(kind), path));
-        name.clear();
-    }
-    if (names.isEmpty()) {
+    const bool background = extension == QLatin1String("BK");
+    QStringList refused;
+    const auto usable = [background, &refused](const QString &path) {
+        QImage picture;
+        bool ok = LoadBitmapFile(path, picture);
+        if (ok && background) {
+            const CDib dib(path);
+            ok = dib.IsLoaded() && dib.Width() > 0 && dib.Height() != 0;
+        }
+        if (!ok && !refused.contains(path))
+            refused.append(path);
+        return ok;
+    };
+    const int start = names.isEmpty() ? 0 : RandomIndex(0, static_cast<int>(names.size()) - 1);
+    const std::optional<SkinPick> pick = PickSkin(m_strProgramDir, names, name, extension, start, usable);
+    const QString instead = pick ? QStringLiteral("taking %1").arg(pick->path) : QStringLiteral("using the built-in skin");
+    for (const QString &path : refused)
+        platform::LogProblem(QStringLiteral("%1 %2 is not a usable picture; %3").arg(QLatin1String(kind), path, instead));
+    if (!name.isEmpty() && FindSkinFile(m_strProgramDir, name, extension).isEmpty())
+        platform::LogProblem(QStringLiteral("the %1 skin %2 is missing; %3").arg(QLatin1String(kind), name, instead));
+    if (!pick && refused.isEmpty())
         platform::LogProblem(QStringLiteral("no %1 skin (*.%2) in %3; using the built-in skin")
                                  .arg(QLatin1String(kind), extension, m_strProgramDir));
-        return fallbackPath;
-    }
-    name = names.at(RandomIndex(0, static_cast<int>(names.size()) - 1));
-    return SkinPath(m_strProgramDir, name, extension);
+    name = pick ? pick->name : QString();
+    return pick ? pick->path : fallbackPath;
 }
 
 void CClockWnd::LoadReminders()
@@ -187,6 +195,17 @@ void CClockWnd::LoadConfig()
     m_nY = static_cast<int>(std::clamp<long>(y, INT_MIN, INT_MAX));
     if (autorun != 0)
         m_autoStart.SetAutoRun(true);
+    m_position.SetStored(QPoint(m_nX, m_nY));
+}
+
+void CClockWnd::PlaceWindow()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    const QRect saved(m_nX, m_nY, width(), height());
+    move(platform::VisibleTopLeft(saved, areas, primary ? primary->availableGeometry() : saved));
 }
 
 void CClockWnd::SaveSkin(const QString &background, const QString &number)
@@ -279,6 +298,7 @@ void CClockWnd::BuildShape()
     if (!LoadBitmapFile(m_strNumPath, m_bmpDigits)) {
         platform::LogProblem(QStringLiteral("digit strip %1 cannot be read; using the built-in strip")
                                  .arg(m_strNumPath));
+        m_strNumName.clear();
         m_strNumPath = FallbackDigitsPath();
         LoadBitmapFile(m_strNumPath, m_bmpDigits);
     }
@@ -424,6 +444,7 @@ void CClockWnd::mousePressEvent(QMouseEvent *event)
         QWidget::mousePressEvent(event);
         return;
     }
+    m_position.UserMoveStarted();
     m_drag.Begin(this, event->globalPosition().toPoint());
 }
 
@@ -436,6 +457,8 @@ void CClockWnd::mouseMoveEvent(QMouseEvent *event)
 void CClockWnd::mouseReleaseEvent(QMouseEvent *event)
 {
     m_drag.End(event);
+    if (event->button() == Qt::LeftButton)
+        m_position.UserMoveEnded();
     QWidget::mouseReleaseEvent(event);
 }
 
@@ -447,9 +470,8 @@ void CClockWnd::moveEvent(QMoveEvent *event)
 
 void CClockWnd::OnMove(int x, int y)
 {
-    if (x == m_nX && y == m_nY)
-        return;
-    m_nY = y;
+    // The members follow the window; the settings get the position when a drag comes to rest.
     m_nX = x;
-    SaveLocation(x, y);
+    m_nY = y;
+    m_position.Moved(QPoint(x, y));
 }

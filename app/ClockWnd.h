@@ -18,6 +18,7 @@ class ReminderPopup;
 #include "app/TrayIcon.h"
 #include "platform/AutoStart.h"
 #include "platform/LocalTime.h"
+#include "platform/PositionRecorder.h"
 #include "platform/WindowDrag.h"
 #include "reminders/ReminderMap.h"
 #include "settings/ClockAccess.h"
@@ -116,12 +117,15 @@ private:
     void OnHide();
     void OnExit();
     void OnMove(int x, int y);
+    // Shows the window at the stored position, or on the primary screen when that is off every screen.
+    void PlaceWindow();
     void OnAutoStart();
     void OnConfigure();
     // Starts the program again and ends this instance; the new one reads the saved skins.
     void Restart();
-    // Picks the skin of one kind: the configured one when its file opens, else a random one,
-    // else the built-in skin. Returns the file path.
+    // Picks the skin of one kind: the configured one when it is usable, else the other listed
+    // ones from a random one on, else the built-in skin (the name is then emptied). Returns the
+    // file path.
     QString ChooseSkin(QString &name, const QStringList &names, const QString &extension,
                        const QString &fallbackPath, const char *kind);
     void BuildMenu();
@@ -144,4 +148,5 @@ private:
     bool m_bDestroyed = false;
     bool m_bConfiguring = false;
     platform::WindowDrag m_drag;
+    platform::PositionRecorder m_position;
 };

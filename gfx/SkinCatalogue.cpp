@@ -10,6 +10,7 @@
 QStringList EnumSkins(const QString &directory, const QString &extension)
 {
     QStringList names;
+    QStringList folded;
     const QDir dir(directory);
     const QFileInfoList entries =
         dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
@@ -20,7 +21,11 @@ QStringList EnumSkins(const QString &directory, const QString &extension)
             continue;
         if (fileName.mid(dot + 1).compare(extension, Qt::CaseInsensitive) != 0)
             continue;
-        names.append(fileName.left(dot));
+        const QString name = fileName.left(dot);
+        if (folded.contains(name.toCaseFolded()))
+            continue;
+        folded.append(name.toCaseFolded());
+        names.append(name);
     }
     return names;
 }
@@ -34,7 +39,38 @@ int RandomIndex(int low, int high)
     return static_cast<int>(low + std::rand() % span);
 }
 
-QString SkinPath(const QString &directory, const QString &name, const QString &extension)
+QString FindSkinFile(const QString &directory, const QString &name, const QString &extension)
 {
-    return directory + QLatin1Char('/') + name + QLatin1Char('.') + extension;
+    const QString wanted = name + QLatin1Char('.') + extension;
+    const QFileInfoList entries = QDir(directory).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
+    QString found;
+    for (const QFileInfo &entry : entries) {
+        const QString fileName = entry.fileName();
+        if (fileName.compare(wanted, Qt::CaseInsensitive) != 0)
+            continue;
+        if (fileName.startsWith(name))
+            return entry.filePath();
+        if (found.isEmpty())
+            found = entry.filePath();
+    }
+    return found;
+}
+
+std::optional<SkinPick> PickSkin(const QString &directory, const QStringList &names, const QString &configured,
+                                 const QString &extension, int start,
+                                 const std::function<bool(const QString &path)> &usable)
+{
+    QStringList order;
+    if (!configured.isEmpty())
+        order.append(configured);
+    for (qsizetype i = 0; i < names.size(); ++i)
+        order.append(names.at((start + i) % names.size()));
+    for (const QString &candidate : order) {
+        const QString path = FindSkinFile(directory, candidate, extension);
+        if (!path.isEmpty() && usable(path)) {
+            const QString fileName = QFileInfo(path).fileName();
+            return SkinPick{fileName.left(fileName.size() - extension.size() - 1), path};
+        }
+    }
+    return std::nullopt;
 }

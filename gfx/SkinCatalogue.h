@@ -1,16 +1,34 @@
 // The skins found in the program directory: NAME.BK backgrounds and NAME.NUM digit strips.
 #pragma once
 
+#include <functional>
+#include <optional>
+
 #include <QString>
 #include <QStringList>
 
 // Names (base names) of the regular files in `directory` whose extension equals `extension`,
-// ignoring letter case; directories are skipped. An unreadable directory gives an empty list.
+// ignoring letter case; directories are skipped. Names that differ only in letter case are listed
+// once. An unreadable directory gives an empty list.
 QStringList EnumSkins(const QString &directory, const QString &extension);
 
 // A pseudo-random whole number from low to high inclusive, seeded with the current second.
 // Requires low <= high.
 int RandomIndex(int low, int high);
 
-// Path of a skin file: directory, "/", name, ".", extension.
-QString SkinPath(const QString &directory, const QString &name, const QString &extension);
+// Full path of the file of skin `name` with `extension` in `directory`, both compared without
+// regard to letter case and the file's own name kept: "classic" finds "Classic.bk". A file whose
+// name matches exactly is preferred. Empty when there is none.
+QString FindSkinFile(const QString &directory, const QString &name, const QString &extension);
+
+struct SkinPick {
+    QString name; // as listed
+    QString path;
+};
+
+// The skin to show: `configured` when it is set and usable, otherwise the listed skins from
+// position `start` on (wrapping round), skipping the ones `usable` refuses. Nothing when no
+// skin of the list is usable.
+std::optional<SkinPick> PickSkin(const QString &directory, const QStringList &names, const QString &configured,
+                                 const QString &extension, int start,
+                                 const std::function<bool(const QString &path)> &usable);

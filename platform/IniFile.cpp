@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "platform/Gbk.h"
 #include "platform/UserMessage.h"
 
 namespace platform {
@@ -108,12 +109,20 @@ std::size_t SectionEnd(const std::vector<Line> &lines, std::size_t header)
     return i;
 }
 
+// The file's text as UTF-8. A file that is not valid UTF-8 was written by the Windows program in
+// its GBK code page and is converted, so that a later write keeps the file one encoding.
 std::optional<QByteArray> ReadBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return file.readAll();
+    const QByteArray bytes = file.readAll();
+    // Invalid sequences turn into U+FFFD, so only valid UTF-8 comes back unchanged.
+    const QByteArrayView text = bytes.startsWith(kUtf8Bom) ? QByteArrayView(bytes).sliced(kUtf8Bom.size())
+                                                            : QByteArrayView(bytes);
+    if (QString::fromUtf8(text).toUtf8() == text)
+        return bytes;
+    return FromGbk(bytes.toStdString()).toUtf8();
 }
 
 bool HasLineBreakOrNul(const QString &text)

@@ -5,7 +5,8 @@
 // the key's line is rewritten in place, a missing key is added at the end of its section and a
 // missing section is added at the end of the file; every other line keeps its bytes. The file is
 // replaced atomically through a temporary file in the same folder, so a failed write leaves the
-// old file whole. Files are read and written as UTF-8.
+// old file whole. Files are written as UTF-8; a file that is not valid UTF-8 is read as GBK, the
+// code page of the Windows program, and a write turns it into UTF-8.
 #pragma once
 
 #include <QByteArray>

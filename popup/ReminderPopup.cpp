@@ -34,14 +34,18 @@ QString WhyUnusable(const QString &path)
         return QStringLiteral("cannot be read");
     if (file.read(2) != "BM")
         return QStringLiteral("is not a bitmap file");
+    QImage picture;
+    if (LoadBitmapFile(path, picture) && OutlineRegion(picture).isEmpty())
+        return QStringLiteral("has only one colour, so nothing of it would be cut out");
     return QStringLiteral("is a damaged bitmap file");
 }
 
-// The picture at `path` when both readers accept it.
+// The picture at `path` when both readers accept it and it has something besides its key colour;
+// a picture of one colour would show as a plain rectangle.
 bool ReadPicture(const QString &path, QImage &picture)
 {
     const CDib dib(path);
-    return dib.IsLoaded() && LoadBitmapFile(path, picture);
+    return dib.IsLoaded() && LoadBitmapFile(path, picture) && !OutlineRegion(picture).isEmpty();
 }
 
 } // namespace

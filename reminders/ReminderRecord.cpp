@@ -12,15 +12,17 @@ namespace {
 
 constexpr platform::Moment SecondsPerDay = 86400;
 
-// A daily difference taken modulo one day into (-43200, 43200].
-platform::Moment WrapToHalfDay(platform::Moment difference)
+// Longest time before its due moment at which a record arms itself.
+constexpr platform::Moment ArmingLead = 8;
+
+// The daily difference as the check sees it. The daily reference runs on one fixed date, so a
+// reminder due in the first seconds after midnight is a whole day behind a reference taken in the
+// last seconds before it; only there the day is added back, so that the reminder arms before
+// midnight and fires just after. Every other difference stays as it is.
+platform::Moment DailyDifference(platform::Moment difference)
 {
-    platform::Moment wrapped = difference % SecondsPerDay;
-    if (wrapped <= -SecondsPerDay / 2)
-        wrapped += SecondsPerDay;
-    else if (wrapped > SecondsPerDay / 2)
-        wrapped -= SecondsPerDay;
-    return wrapped;
+    const platform::Moment acrossMidnight = difference + SecondsPerDay;
+    return acrossMidnight > 0 && acrossMidnight <= ArmingLead ? acrossMidnight : difference;
 }
 
 void AppendInt32(std::string &out, std::int32_t value)
@@ -98,12 +100,12 @@ bool ReminderRecord::CheckDue(platform::Moment dailyReference, platform::Moment 
     if (kind == KindToday)
         difference = dueTime - now;
     else if (kind == KindDaily)
-        difference = WrapToHalfDay(dueTime - dailyReference);
+        difference = DailyDifference(dueTime - dailyReference);
     else
         return false;
 
     if (!armed) {
-        if (difference >= 5 && difference <= 8)
+        if (difference >= 5 && difference <= ArmingLead)
             armed = true;
         return false;
     }

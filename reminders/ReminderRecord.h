@@ -36,8 +36,9 @@ public:
     // The arm-and-fire rule, run once per second change. `dailyReference` is local 1971-01-01 at
     // the current time of day (compared with KindDaily records), `now` the current moment
     // (compared with KindToday records). Arms at 5..8 seconds before the due moment; an armed
-    // record fires, and disarms, at the first check at or after it. The daily difference is
-    // taken modulo one day into (-43200, 43200], so reminders just after midnight arm before it.
+    // record fires, and disarms, at the first check at or after it. A daily reminder due up to
+    // 8 seconds after midnight is compared across midnight in the last seconds before it, so it
+    // arms then and fires just after midnight.
     // Returns true when the record fired.
     bool CheckDue(platform::Moment dailyReference, platform::Moment now);
 

@@ -1,4 +1,7 @@
 // Widget tests of the clock window on the offscreen platform.
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -156,10 +159,35 @@ private slots:
         junk.write("not a picture at all");
         junk.close();
         QVERIFY(QFile::copy(m_dir.filePath("Face.NUM"), bad.filePath("Face.NUM")));
-        CClockWnd junkWnd(bad.path(), m_autostart.path());
-        junkWnd.Create(QStringLiteral("Dovetock"));
-        QCOMPARE(junkWnd.BackgroundPath(), FallbackBackgroundPath());
-        QCOMPARE(junkWnd.size(), fallback.size());
+        {
+            CClockWnd junkWnd(bad.path(), m_autostart.path());
+            junkWnd.Create(QStringLiteral("Dovetock"));
+            QCOMPARE(junkWnd.BackgroundPath(), FallbackBackgroundPath());
+            QCOMPARE(junkWnd.size(), fallback.size());
+            QCOMPARE(junkWnd.m_strBkName, QString());
+        }
+        // Beside a good skin the damaged one, even when configured, gives way to the good one.
+        QVERIFY(QFile::copy(m_dir.filePath("Face.BK"), bad.filePath("Face.BK")));
+        QVERIFY(platform::WriteIniString(bad.filePath("config.ini"), "skin", "background", "Junk"));
+        CClockWnd goodWnd(bad.path(), m_autostart.path());
+        goodWnd.Create(QStringLiteral("Dovetock"));
+        QCOMPARE(goodWnd.BackgroundPath(), bad.filePath("Face.BK"));
+        QCOMPARE(goodWnd.m_strBkName, QStringLiteral("Face"));
+    }
+
+    void gbkSettingsNameAChineseSkinWithALowerCaseExtension()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(m_dir.filePath("Face.BK"), dir.filePath("晴天.bk")));
+        QVERIFY(QFile::copy(m_dir.filePath("Face.NUM"), dir.filePath("Face.NUM")));
+        QFile ini(dir.filePath("config.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[skin]\r\nbackground=\xC7\xE7\xCC\xEC\r\n") > 0);
+        ini.close();
+        CClockWnd wnd(dir.path(), m_autostart.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+        QCOMPARE(wnd.m_strBkName, QStringLiteral("晴天"));
+        QCOMPARE(wnd.BackgroundPath(), dir.filePath("晴天.bk"));
+        QCOMPARE(wnd.size(), QSize(200, 60));
     }
 
     void settingsAndAutostart()
@@ -194,8 +222,7 @@ private slots:
             QCOMPARE(enable, 1L);
         }
 
-        // A stored position and skins are used; enable=0 leaves an existing entry alone; moving
-        // to the stored spot writes nothing, moving elsewhere writes x and y.
+        // A stored position and skins are used; enable=0 leaves an existing entry alone.
         QVERIFY(platform::WriteIniInt(ini, "location", "x", 300));
         QVERIFY(platform::WriteIniInt(ini, "location", "y", -40));
         QVERIFY(platform::WriteIniInt(ini, "autorun", "enable", 0));
@@ -210,16 +237,7 @@ private slots:
         QVERIFY(wnd.AutoRunChecked());
         wnd.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wnd));
-        wnd.move(300, -40);
-        QCoreApplication::processEvents();
         QCOMPARE(ReadAll(ini), before);
-        wnd.move(120, 45);
-        QTRY_COMPARE(QPoint(wnd.m_nX, wnd.m_nY), QPoint(120, 45));
-        long x = 0;
-        long y = 0;
-        platform::ReadIniInt(ini, "location", "x", 0, x);
-        platform::ReadIniInt(ini, "location", "y", 0, y);
-        QCOMPARE(QPoint(int(x), int(y)), QPoint(120, 45));
 
         // A new skin choice is written but not taken by the running clock.
         wnd.SaveSkin(QStringLiteral("Other"), QStringLiteral("Digits"));
@@ -229,6 +247,52 @@ private slots:
         platform::ReadIniString(ini, "skin", "number", QString(), name);
         QCOMPARE(name, QStringLiteral("Digits"));
         QCOMPARE(wnd.m_strBkName, QStringLiteral("Face"));
+    }
+
+    void positionOffEveryScreenAndDrags()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(m_dir.filePath("Face.BK"), dir.filePath("Face.BK")));
+        QVERIFY(QFile::copy(m_dir.filePath("Face.NUM"), dir.filePath("Face.NUM")));
+        const QString ini = dir.filePath("config.ini");
+        const auto file = [](QPoint p) { return QStringLiteral("[location]\nx=%1\ny=%2\n").arg(p.x()).arg(p.y()).toUtf8(); };
+        QPoint saved(5000, -3000);
+        QVERIFY(platform::WriteIniInt(ini, "location", "x", saved.x()) && platform::WriteIniInt(ini, "location", "y", saved.y()));
+
+        // Saved on a screen that is gone: shown on the primary screen, nothing written, not
+        // even when the window manager moves it.
+        CClockWnd wnd(dir.path(), m_autostart.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+        wnd.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wnd));
+        QPoint at = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+        QCOMPARE(wnd.pos(), at);
+        at += QPoint(10, 10);
+        wnd.move(at);
+        QTRY_COMPARE(QPoint(wnd.m_nX, wnd.m_nY), at);
+        QTest::qWait(600); // longer than a drag takes to rest
+        QCOMPARE(ReadAll(ini), file(saved));
+
+        // Drags along x only, y only and both: nothing written during the motion, the position
+        // at the release; the last drag rests before its release and is written then.
+        const QPoint grip(50, 30);
+        const QPoint steps[] = {{7, 0}, {0, 5}, {-3, 4}, {6, 6}};
+        for (const QPoint &step : steps) {
+            QTest::mousePress(&wnd, Qt::LeftButton, {}, grip);
+            for (int i = 0; i < 3; ++i) {
+                QMouseEvent motion(QEvent::MouseMove, grip + step, wnd.mapToGlobal(grip + step), Qt::NoButton,
+                                   Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(&wnd, &motion);
+                at += step;
+                QTRY_COMPARE(QPoint(wnd.m_nX, wnd.m_nY), at);
+                QCOMPARE(ReadAll(ini), file(saved));
+            }
+            if (&step == &steps[3])
+                QTRY_COMPARE(ReadAll(ini), file(at));
+            QTest::mouseRelease(&wnd, Qt::LeftButton, {}, grip);
+            QCOMPARE(ReadAll(ini), file(at));
+            saved = at;
+        }
     }
 
     void loadedRemindersFireFromTheTick()

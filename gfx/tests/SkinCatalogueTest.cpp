@@ -23,7 +23,44 @@ TEST(EnumSkins, NamesAndExtensions)
               (QStringList{"a.b", "Blue", "lower", "Mixed", QString::fromUtf8("晴天")}));
     EXPECT_EQ(EnumSkins(dir.path(), QStringLiteral("NUM")), QStringList{"Blue"});
     EXPECT_EQ(EnumSkins(dir.filePath(QStringLiteral("absent")), QStringLiteral("BK")), QStringList{});
-    EXPECT_EQ(SkinPath(QStringLiteral("/opt/clock"), QStringLiteral("a.b"), QStringLiteral("BK")), "/opt/clock/a.b.BK");
+}
+
+TEST(EnumSkins, ListedSkinsOpenWhateverTheirCase)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"classic.bk", "Mixed.Bk", "Twin.BK", "twin.bk", "Plain.BK"})
+        ASSERT_TRUE(QFile(dir.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly)) << name;
+    const QStringList names = EnumSkins(dir.path(), QStringLiteral("BK"));
+    EXPECT_EQ(names.size(), 4) << names.join(',').toStdString();
+    for (const QString &name : names)
+        EXPECT_TRUE(QFile(FindSkinFile(dir.path(), name, QStringLiteral("BK"))).open(QIODevice::ReadOnly)) << name.toStdString();
+
+    const struct { const char *configured; const char *file; } rows[] = {
+        {"classic", "classic.bk"}, {"CLASSIC", "classic.bk"}, {"mixed", "Mixed.Bk"},
+        {"twin", "twin.bk"}, {"Twin", "Twin.BK"}, {"plain.BK", ""}, {"Absent", ""}};
+    for (const auto &row : rows) {
+        const QString found = FindSkinFile(dir.path(), QString::fromUtf8(row.configured), QStringLiteral("BK"));
+        EXPECT_EQ(found, *row.file ? dir.filePath(QString::fromUtf8(row.file)) : QString()) << row.configured;
+    }
+}
+
+TEST(PickSkin, DamagedSkinsAreSkipped)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"Bad.BK", "Good.bk", "Worse.BK"})
+        ASSERT_TRUE(QFile(dir.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly)) << name;
+    const QStringList names{"Bad", "Good", "Worse"};
+    const auto good = [](const QString &path) { return path.endsWith(QStringLiteral("Good.bk")); };
+    for (const char *configured : {"", "bad", "Missing", "GOOD"}) {
+        for (int start = 0; start < 3; ++start) {
+            const auto pick = PickSkin(dir.path(), names, QString::fromUtf8(configured), QStringLiteral("BK"), start, good);
+            ASSERT_TRUE(pick) << configured << start;
+            EXPECT_EQ(pick->name, QStringLiteral("Good"));
+            EXPECT_EQ(pick->path, dir.filePath(QStringLiteral("Good.bk")));
+        }
+    }
+    EXPECT_FALSE(PickSkin(dir.path(), names, QString(), QStringLiteral("BK"), 1, [](const QString &) { return false; }));
+    EXPECT_FALSE(PickSkin(dir.path(), {}, QString(), QStringLiteral("BK"), 0, good));
 }
 
 TEST(RandomIndex, StaysInRange)

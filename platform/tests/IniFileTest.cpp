@@ -153,6 +153,14 @@ TEST_F(IniFileTest, ReadsWindowsFilesWithAnyCaseAndBlanks)
     EXPECT_EQ(Text("last", "key"), QStringLiteral("no line end"));
 }
 
+TEST_F(IniFileTest, GbkFileOfTheWindowsProgramIsReadAndWrittenBackAsUtf8)
+{
+    Put("[skin]\r\nbackground=\xC7\xE7\xCC\xEC\r\nnumber=\xC0\xB6\xC9\xAB\r\n");
+    EXPECT_EQ(Text("skin", "background"), QStringLiteral("晴天"));
+    ASSERT_TRUE(Write("skin", "number", QStringLiteral("夜")));
+    EXPECT_EQ(Bytes(), QByteArray("[skin]\r\nbackground=晴天\r\nnumber=夜\r\n"));
+}
+
 TEST_F(IniFileTest, WriteChangesOnlyTheKeyLine)
 {
     const QByteArray before = "; settings of the clock\r\n"

@@ -168,6 +168,20 @@ TEST_F(ReminderCheck, ClockSetForwardOrBack)
     EXPECT_EQ(RunSeconds(m_map, At(7, 0, 0, 2), At(7, 6, 0, 2)), (std::vector<Fired>{{At(7, 5, 0, 2), "tea"}}));
 }
 
+TEST_F(ReminderCheck, LongSleepAndHoursPastTheDayUseThePlainDifference)
+{
+    Add(m_map, 7, 5, 0, "tea");
+    // Armed, then twelve hours asleep: it fires on waking.
+    EXPECT_EQ(RunSeconds(m_map, At(7, 4, 50), At(7, 4, 55)), std::vector<Fired>{});
+    EXPECT_EQ(RunSeconds(m_map, At(19, 10, 0), At(19, 10, 5)), (std::vector<Fired>{{At(19, 10, 0), "tea"}}));
+
+    // Hours a hand-edited file may hold beyond 23 are never due.
+    ReminderMap past;
+    Add(past, 24, 0, 0, "24");
+    Add(past, 31, 0, 0, "31");
+    EXPECT_EQ(RunSeconds(past, At(23, 0, 0), At(8, 0, 0, 1)), std::vector<Fired>{});
+}
+
 TEST_F(ReminderCheck, EveryTimeOfDayFiresOnceADayAcrossMidnightAndNoon)
 {
     const int times[][3] = {{0, 0, 0}, {0, 0, 2}, {0, 0, 4}, {0, 0, 5}, {0, 0, 8}, {23, 59, 59},

@@ -1,0 +1,49 @@
+// Position writes at the end of a drag.
+#include "platform/PositionRecorder.h"
+
+#include <QGuiApplication>
+
+namespace platform {
+
+PositionRecorder::PositionRecorder(std::function<void(QPoint)> save, int restMs)
+    : m_save(std::move(save))
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(restMs);
+    connect(&m_timer, &QTimer::timeout, this, [this] { Rest(false); });
+}
+
+void PositionRecorder::UserMoveStarted()
+{
+    m_bUserMove = true;
+}
+
+void PositionRecorder::Moved(QPoint pos)
+{
+    m_ptLast = pos;
+    if (m_bUserMove) {
+        m_bMovedByUser = true;
+        m_timer.start();
+    }
+}
+
+void PositionRecorder::UserMoveEnded()
+{
+    Rest(true);
+}
+
+void PositionRecorder::Rest(bool released)
+{
+    m_timer.stop();
+    // A move by the window manager may swallow the release; the button state then tells.
+    if (released || !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+        m_bUserMove = false;
+    const bool movedByUser = m_bMovedByUser;
+    m_bMovedByUser = false;
+    if (!movedByUser || m_ptLast == m_ptStored)
+        return;
+    m_ptStored = m_ptLast;
+    m_save(m_ptLast);
+}
+
+} // namespace platform

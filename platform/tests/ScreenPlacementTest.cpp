@@ -1,0 +1,31 @@
+// Tests of where a saved window is shown on the screens of now.
+#include "platform/ScreenPlacement.h"
+
+#include <gtest/gtest.h>
+
+using platform::VisibleTopLeft;
+
+namespace {
+
+TEST(VisibleTopLeft, OffEveryScreenGoesToThePrimaryArea)
+{
+    // Primary 1920 x 1080 with a 40 pixel panel on top, a second screen to its right.
+    const QRect primary(0, 40, 1920, 1040);
+    const QList<QRect> areas{primary, QRect(1920, 0, 1280, 1024)};
+    const struct { QRect saved; QPoint shown; } rows[] = {
+        {{300, 200, 200, 60}, {300, 200}},
+        {{2500, 900, 200, 60}, {2500, 900}},      // on the second screen
+        {{-199, 1079, 200, 60}, {-199, 1079}},    // one pixel on the primary
+        {{3100, -59, 200, 60}, {3100, -59}},      // one pixel on the second
+        {{-200, 500, 200, 60}, {0, 40}},          // just left of everything
+        {{500, -20, 200, 60}, {0, 40}},           // under the panel only
+        {{2000, 1024, 200, 60}, {0, 40}},         // below the second screen
+        {{3200, 100, 200, 60}, {0, 40}},          // a screen that is gone
+        {{300, 200, 0, 0}, {0, 40}},              // no size
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(VisibleTopLeft(row.saved, areas, primary), row.shown)
+            << row.saved.x() << "," << row.saved.y();
+}
+
+} // namespace
