@@ -426,6 +426,8 @@ void CClockWnd::DestroyWindow()
 
 void CClockWnd::OnDestroy()
 {
+    // A drag that has not come to rest yet is written before the settings file is let go.
+    m_position.UserMoveEnded();
     m_arrPopups.clear();
     DeleteTrayIcon();
     m_timer.stop();

@@ -293,6 +293,16 @@ private slots:
             QCOMPARE(ReadAll(ini), file(at));
             saved = at;
         }
+
+        // A drag still coming to rest when the clock ends is written, not lost.
+        QTest::mousePress(&wnd, Qt::LeftButton, {}, grip);
+        QMouseEvent motion(QEvent::MouseMove, grip + QPoint(4, 0), wnd.mapToGlobal(grip + QPoint(4, 0)), Qt::NoButton,
+                           Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&wnd, &motion);
+        at += QPoint(4, 0);
+        QTRY_COMPARE(QPoint(wnd.m_nX, wnd.m_nY), at);
+        wnd.DestroyWindow();
+        QCOMPARE(ReadAll(ini), file(at));
     }
 
     void loadedRemindersFireFromTheTick()
