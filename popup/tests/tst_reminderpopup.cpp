@@ -50,6 +50,7 @@ private slots:
     void jiggleIsSharedBetweenPopups();
     void clickStopsJiggleDragsAndCloses();
     void messageInRedCentredAndClipped();
+    void longestMessagesShowThreeWholeLines();
     void unusablePictureFallsBackToBuiltIn();
 
 private:
@@ -64,6 +65,7 @@ private:
 void TestReminderPopup::initTestCase()
 {
     InitResources();
+    QFont::insertSubstitution(QStringLiteral("楷体_GB2312"), QStringLiteral("AR PL UKai CN"));
     QVERIFY(m_dir.isValid());
     platform::SetUserMessageHandler([this](const QString &text) { m_messages << text; });
 }
@@ -177,6 +179,33 @@ void TestReminderPopup::messageInRedCentredAndClipped()
         QCOMPARE(ink.outside, 0);
         QVERIFY2(ink.bounds.bottom() >= box.bottom() - 4, qPrintable(message));
         QVERIFY(ink.bounds.width() > box.width() / 2);
+    }
+}
+
+void TestReminderPopup::longestMessagesShowThreeWholeLines()
+{
+    // 30 bytes of ASCII with descenders, and 15 Chinese characters: three lines each, every line
+    // the same glyphs from top to bottom, so a line cut at the box's bottom shows as a lower band.
+    const QRect box = ReminderPopup::TextRect();
+    ReminderPopup popup;
+    popup.Create(Picture());
+    for (const QString &message : {QStringLiteral("Mgypqj").repeated(5), QStringLiteral("翼").repeated(15)}) {
+        popup.SetMessage(message);
+        const QImage shot = popup.grab().toImage();
+        QList<int> bandHeights;
+        bool inBand = false;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            const bool inked = !FindInk(shot.copy(box.left(), y, box.width(), 1), shot.rect()).bounds.isEmpty();
+            if (inked && !inBand)
+                bandHeights << 0;
+            if (inked)
+                ++bandHeights.last();
+            inBand = inked;
+        }
+        const QString got = message.left(6) + QLatin1String(": ") + QString::number(bandHeights.size())
+            + QLatin1String(" lines ") + QString::number(bandHeights.value(0)) + QLatin1Char('/')
+            + QString::number(bandHeights.value(2));
+        QVERIFY2(bandHeights.size() == 3 && bandHeights.last() == bandHeights.first(), qPrintable(got));
     }
 }
 
