@@ -234,12 +234,14 @@ void CClockWnd::OnConfigure()
         return;
     m_bConfiguring = true;
     {
-        CMyPropertySheet sheet(nullptr);
+        // Owned by the clock window, the sheet disables only it: popups and tray stay live.
+        CMyPropertySheet sheet(this);
         sheet.m_pClockWnd = this;
         sheet.DoModal();
     }
     m_bConfiguring = false;
-    if (m_bRestart)
+    // Exit chosen while the sheet was open has already ended the clock: no restart then.
+    if (m_bRestart && !m_bDestroyed)
         Restart();
 }
 

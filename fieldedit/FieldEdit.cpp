@@ -96,8 +96,11 @@ const FieldModel &CFieldEdit::Model() const
 void CFieldEdit::keyPressEvent(QKeyEvent *event)
 {
     const int nKey = event->key();
-    // Return and Escape belong to the dialog, as Tab does.
-    if (nKey == Qt::Key_Return || nKey == Qt::Key_Enter || nKey == Qt::Key_Escape) {
+    // Return and Escape belong to the dialog, as Tab does; so do Ctrl+Tab and Ctrl+PgUp/PgDn,
+    // which switch its tabs.
+    const bool bTabSwitch = (event->modifiers() & Qt::ControlModifier)
+        && (nKey == Qt::Key_Tab || nKey == Qt::Key_Backtab || nKey == Qt::Key_PageUp || nKey == Qt::Key_PageDown);
+    if (bTabSwitch || nKey == Qt::Key_Return || nKey == Qt::Key_Enter || nKey == Qt::Key_Escape) {
         event->ignore();
         return;
     }

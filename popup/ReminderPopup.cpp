@@ -173,11 +173,14 @@ void ReminderPopup::DrawMessage(QPainter &painter) const
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
     layout.beginLayout();
-    qreal y = 0;
+    // Lines are one font cell (its pixel size) apart, not the face's taller line height, so
+    // that three lines fit the box.
+    const int nLineStep = m_fontMessage.pixelSize();
+    int y = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(box.width());
         line.setPosition(QPointF(0, y));
-        y += line.height();
+        y += nLineStep;
     }
     layout.endLayout();
 

@@ -7,12 +7,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 
 #include "fieldedit/TimeEdit.h"
 #include "platform/Gbk.h"
 #include "platform/UserMessage.h"
+#include "reminders/ReminderRecord.h"
 #include "settings/ClockAccess.h"
 #include "settings/GbkLimitValidator.h"
 #include "settings/PageRules.h"
@@ -76,7 +78,7 @@ void CMyPropertyPage3::OnInitDialog()
     m_editMessage = new QLineEdit(this);
     m_editMessage->setObjectName(QStringLiteral("message"));
     m_editMessage->setGeometry(Dlu(12, 22, 150, 12));
-    m_editMessage->setValidator(new GbkLimitValidator(MaxMessageBytes, m_editMessage));
+    m_messageLimit = GbkLimitValidator::Install(m_editMessage, MaxMessageBytes);
 
     m_btnAdd = MakeButton(this, QStringLiteral("添加"), Dlu(171, 36, 37, 13), "add");
 
@@ -91,7 +93,9 @@ void CMyPropertyPage3::OnInitDialog()
 
 bool CMyPropertyPage3::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_list && watched == m_list->viewport() && event->type() == QEvent::MouseButtonDblClick)
+    // Only the left button's double-click loads a row.
+    if (m_list && watched == m_list->viewport() && event->type() == QEvent::MouseButtonDblClick
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         OnDblclkList();
     return CPropertyPage::eventFilter(watched, event);
 }
@@ -180,6 +184,8 @@ void CMyPropertyPage3::UpdateData(bool bSaveAndValidate)
         m_strMessage = m_editMessage->text();
     } else {
         m_checkEnable->setChecked(m_bEnable);
+        // A stored message may be longer than the limit: it stays whole and can only shrink.
+        m_messageLimit->Admit(m_strMessage);
         m_editMessage->setText(m_strMessage);
     }
 }
@@ -191,6 +197,11 @@ bool CMyPropertyPage3::ReadEditor(int &nHour, int &nMinute, int &nSecond, std::s
     const std::optional<std::string> bytes = platform::ToGbk(m_strMessage);
     if (!bytes) {
         platform::ShowUserMessage(QStringLiteral("消息中有无法保存的字符，请改写后再试。"));
+        return false;
+    }
+    if (bytes->size() > static_cast<std::size_t>(ReminderRecord::MaxTextBytes)) {
+        platform::ShowUserMessage(QStringLiteral("消息长于 %1 字节，notify.dat 存不下，请缩短后再试。")
+                                      .arg(ReminderRecord::MaxTextBytes));
         return false;
     }
     message = *bytes;

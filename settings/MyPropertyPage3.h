@@ -8,6 +8,7 @@
 #include "settings/PropertyPage.h"
 
 class CTimeEdit;
+class GbkLimitValidator;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -41,7 +42,8 @@ private:
     void FillList();
     // true: editor widgets into m_bEnable and m_strMessage; false: the other way.
     void UpdateData(bool bSaveAndValidate);
-    // Reads the editor; false, after telling the user, when the message has no GBK form.
+    // Reads the editor; false, after telling the user, when the message has no GBK form or is
+    // too long for notify.dat.
     bool ReadEditor(int &nHour, int &nMinute, int &nSecond, std::string &message);
     // Saves the reminders, telling the user when the file could not be written.
     void SaveReminders();
@@ -56,6 +58,7 @@ private:
     QTreeWidget *m_list = nullptr;
     QCheckBox *m_checkEnable = nullptr;
     QLineEdit *m_editMessage = nullptr;
+    GbkLimitValidator *m_messageLimit = nullptr;
     bool m_bEnable = false;
     QString m_strMessage;
     int m_nSelectionMark = -1;

@@ -5,6 +5,7 @@
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
@@ -36,6 +37,8 @@ CMyPropertySheet::CMyPropertySheet(QWidget *parent)
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(ApplyButton(), &QPushButton::clicked, this, &CMyPropertySheet::OnApplyNow);
 
+    // Keys the pages' controls leave alone pass the tab widget on their way to the sheet.
+    m_tabs->installEventFilter(this);
     AddPage(m_page1);
     AddPage(m_page2);
     AddPage(m_page3);
@@ -53,8 +56,66 @@ CMyPropertySheet::~CMyPropertySheet()
 
 int CMyPropertySheet::DoModal()
 {
+    // Modal to its owner alone (the clock window): other windows of the program stay usable.
+    setWindowModality(Qt::WindowModal);
     OnInitDialog();
+    m_bPlaceWhenFramed = true;
     return exec();
+}
+
+bool CMyPropertySheet::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_tabs && event->type() == QEvent::KeyPress && OnTabKey(*static_cast<QKeyEvent *>(event)))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+void CMyPropertySheet::keyPressEvent(QKeyEvent *event)
+{
+    if (!OnTabKey(*event))
+        QDialog::keyPressEvent(event);
+}
+
+bool CMyPropertySheet::OnTabKey(const QKeyEvent &event)
+{
+    // Ctrl+Tab and Ctrl+PgDn go to the next tab, Ctrl+Shift+Tab and Ctrl+PgUp to the previous
+    // one, round from the last to the first and back.
+    if (!(event.modifiers() & Qt::ControlModifier))
+        return false;
+    int nStep = 0;
+    if (event.key() == Qt::Key_Tab)
+        nStep = event.modifiers() & Qt::ShiftModifier ? -1 : 1;
+    else if (event.key() == Qt::Key_Backtab || event.key() == Qt::Key_PageUp)
+        nStep = -1;
+    else if (event.key() == Qt::Key_PageDown)
+        nStep = 1;
+    const int nCount = m_tabs->count();
+    if (nStep == 0 || nCount == 0)
+        return false;
+    m_tabs->setCurrentIndex((m_tabs->currentIndex() + nStep + nCount) % nCount);
+    return true;
+}
+
+void CMyPropertySheet::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    PlaceWhenFramed();
+}
+
+void CMyPropertySheet::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    PlaceWhenFramed();
+}
+
+void CMyPropertySheet::PlaceWhenFramed()
+{
+    // The window manager adds the frame only after the sheet is shown; it is placed again, once,
+    // when the frame is known, so that the whole frame lies on the screen.
+    if (!m_bPlaceWhenFramed || frameGeometry() == geometry())
+        return;
+    m_bPlaceWhenFramed = false;
+    OnInitDialog();
 }
 
 void CMyPropertySheet::OnInitDialog()

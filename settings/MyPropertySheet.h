@@ -24,7 +24,8 @@ public:
     explicit CMyPropertySheet(QWidget *parent = nullptr);
     ~CMyPropertySheet() override;
 
-    // Places the sheet beside the clock and runs it modally; returns QDialog::Accepted or Rejected.
+    // Places the sheet beside the clock and runs it modal to its owner; returns
+    // QDialog::Accepted or Rejected.
     int DoModal();
 
     // Places the sheet: at the clock's left edge, 100 pixels below its top, inside the screen at
@@ -41,6 +42,12 @@ public:
     CMyPropertyPage4 m_page4;
     CMyPropertyPage5 m_page5;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private slots:
     void OnOK();
     void OnApplyNow();
@@ -51,8 +58,12 @@ private:
     void OnPageCreated(CPropertyPage *page);
     // OnApply of every created page; false when one of them refused.
     bool ApplyPages();
+    void PlaceWhenFramed();
+    // Switches tabs for Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgUp and Ctrl+PgDn; false for other keys.
+    bool OnTabKey(const QKeyEvent &event);
 
     QList<CPropertyPage *> m_arrPages;
     QTabWidget *m_tabs = nullptr;
     QDialogButtonBox *m_buttons = nullptr;
+    bool m_bPlaceWhenFramed = false;
 };

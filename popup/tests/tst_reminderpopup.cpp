@@ -50,6 +50,7 @@ private slots:
     void jiggleIsSharedBetweenPopups();
     void clickStopsJiggleDragsAndCloses();
     void messageInRedCentredAndClipped();
+    void longestMessagesShowThreeWholeLines();
     void unusablePictureFallsBackToBuiltIn();
 
 private:
@@ -64,6 +65,7 @@ private:
 void TestReminderPopup::initTestCase()
 {
     InitResources();
+    QFont::insertSubstitution(QStringLiteral("楷体_GB2312"), QStringLiteral("AR PL UKai CN"));
     QVERIFY(m_dir.isValid());
     platform::SetUserMessageHandler([this](const QString &text) { m_messages << text; });
 }
@@ -177,6 +179,30 @@ void TestReminderPopup::messageInRedCentredAndClipped()
         QCOMPARE(ink.outside, 0);
         QVERIFY2(ink.bounds.bottom() >= box.bottom() - 4, qPrintable(message));
         QVERIFY(ink.bounds.width() > box.width() / 2);
+    }
+}
+
+void TestReminderPopup::longestMessagesShowThreeWholeLines()
+{
+    // 30 bytes of ASCII with descenders, and 15 Chinese characters: three lines of the same glyph
+    // heights each, so a line cut at the box's bottom shows as a lower band of inked rows.
+    const QRect box = ReminderPopup::TextRect();
+    ReminderPopup popup;
+    popup.Create(Picture());
+    for (const QString &message : {QStringLiteral("Mgypqj").repeated(5), QStringLiteral("翼").repeated(15)}) {
+        popup.SetMessage(message);
+        const QImage shot = popup.grab().toImage();
+        QList<int> bands;
+        for (int y = box.top(), previous = 0; y <= box.bottom(); ++y) {
+            const int inked = FindInk(shot.copy(box.left(), y, box.width(), 1), shot.rect()).bounds.isEmpty() ? 0 : 1;
+            if (inked && !previous)
+                bands << 0;
+            if (inked)
+                ++bands.last();
+            previous = inked;
+        }
+        QCOMPARE(bands.size(), 3);
+        QCOMPARE(bands.last(), bands.first());
     }
 }
 

@@ -121,6 +121,9 @@ private slots:
     void remindersPageWritesEveryEditAtOnce();
     void remindersPageDoesNothingWithoutASelectedRow();
     void messageEditTakesThirtyGbkBytes();
+    void storedLongMessageOnlyShrinks();
+    void onlyLeftDoubleClickLoadsARow();
+    void ctrlKeysSwitchTabsFromTheTimeField();
     void failedSaveIsToldAndTheChangeKept();
 
 private:
@@ -503,6 +506,56 @@ void SettingsSheetTest::messageEditTakesThirtyGbkBytes()
     message->clear();
     TypeText(message, QStringLiteral("x") + hangul + QStringLiteral("y"));
     QCOMPARE(message->text(), QStringLiteral("xy"));
+}
+
+void SettingsSheetTest::storedLongMessageOnlyShrinks()
+{
+    AddReminder(m_clock->m_map, 6, 0, 0, true, std::string(40, 'm'));
+    OpenTab(2);
+    DoubleClickRow(0);
+    auto *message = Find<QLineEdit>("message");
+    QCOMPARE(message->text(), QString(40, QLatin1Char('m')));
+    TypeText(message, QStringLiteral("x"));
+    QTest::keyClick(message, Qt::Key_Backspace);
+    TypeText(message, QStringLiteral("xy"));
+    QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier); // undo would bring back 40
+    TypeText(message, QStringLiteral("x"));
+    QCOMPARE(message->text(), QString(39, QLatin1Char('m')));
+    QTest::mouseClick(Find<QPushButton>("modify"), Qt::LeftButton);
+    QCOMPARE(FileRows(m_clock->m_strPath), QStringList{QStringLiteral("是 06:00:00 ") + QString(39, QLatin1Char('m'))});
+}
+
+void SettingsSheetTest::onlyLeftDoubleClickLoadsARow()
+{
+    AddReminder(m_clock->m_map, 6, 0, 0, true, "six");
+    OpenTab(2);
+    auto *list = Find<QTreeWidget>("list");
+    const QPoint at = list->visualItemRect(list->topLevelItem(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+        QTest::mouseDClick(list->viewport(), button, {}, at);
+        QCOMPARE(Find<QLineEdit>("message")->text().isEmpty(), button != Qt::LeftButton);
+        QCOMPARE(Find<QPushButton>("modify")->isEnabled(), button == Qt::LeftButton);
+    }
+}
+
+void SettingsSheetTest::ctrlKeysSwitchTabsFromTheTimeField()
+{
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int tab;
+    } rows[] = {
+        {Qt::Key_Tab, Qt::ControlModifier, 0},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+        {Qt::Key_PageDown, Qt::ControlModifier, 0},
+        {Qt::Key_PageUp, Qt::ControlModifier, 1},
+    };
+    for (const auto &row : rows) {
+        OpenTab(2);
+        QTest::keyClick(Find<CTimeEdit>("time"), row.key, row.modifiers);
+        QCOMPARE(m_sheet->TabWidget()->currentIndex(), row.tab);
+    }
 }
 
 void SettingsSheetTest::failedSaveIsToldAndTheChangeKept()
