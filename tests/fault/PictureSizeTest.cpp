@@ -70,26 +70,6 @@ TEST_F(PictureSizeTest, SinglePixelInEveryOrientation)
         ASSERT_EQ(image.size(), QSize(1, 1));
         EXPECT_EQ(image.pixel(0, 0), qRgb(0x33, 0x66, 0x99));
     }
-    const QString mono = Save(testbmp::Make({.width = 1, .height = 1, .bitCount = 1,
-                                             .palette = {qRgb(0, 0, 0), qRgb(250, 5, 5)},
-                                             .pixel = [](int, int) { return 1u; }}));
-    QImage image;
-    ASSERT_TRUE(LoadBitmapFile(mono, image));
-    EXPECT_EQ(image.pixel(0, 0), qRgb(250, 5, 5));
-}
-
-TEST_F(PictureSizeTest, TopDownRowsKeepTheirOrder)
-{
-    const QString path = Save(testbmp::Make({.width = 2, .height = -3, .pixel = [](int, int y) {
-                                                 return y == 0 ? 0xff0000u : 0x0000ffu;
-                                             }}));
-    CDib dib(path);
-    EXPECT_EQ(dib.Height(), -3);
-    QImage image;
-    ASSERT_TRUE(LoadBitmapFile(path, image));
-    ASSERT_EQ(image.size(), QSize(2, 3));
-    EXPECT_EQ(image.pixel(1, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(image.pixel(1, 2), qRgb(0, 0, 255));
 }
 
 TEST_F(PictureSizeTest, HugePicturesAreRefusedBeforeAnythingIsAllocated)
