@@ -54,6 +54,8 @@ TEST(OutlineRegion, FollowsTheKeyColour)
     EXPECT_EQ(OutlineRegion(plate), QRegion(4, 3, 30, 20));
     EXPECT_EQ(OutlineRegion(plate).rectCount(), 1);
     EXPECT_EQ(OutlineRegion(plate.convertToFormat(QImage::Format_Indexed8)), QRegion(4, 3, 30, 20));
+    // The key is the top-left pixel's colour, whatever the other corners hold.
+    EXPECT_EQ(OutlineRegion(Picture(40, 30, kWhite, {QRect(30, 0, 10, 10)})), QRegion(30, 0, 10, 10));
 
     EXPECT_TRUE(OutlineRegion(Picture(30, 20, qRgb(12, 34, 56))).isEmpty());
     EXPECT_TRUE(OutlineRegion(QImage()).isEmpty());

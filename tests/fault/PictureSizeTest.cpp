@@ -40,12 +40,13 @@ std::vector<std::uint8_t> RunLengthPicture(int width, int height)
                           .sizeImage = 2, .palette = {qRgb(10, 20, 30), qRgb(0, 0, 0)}, .rawBits = {0, 1}});
 }
 
-TEST_F(PictureSizeTest, EmptyAndNegativeSizesAreRefused)
+TEST_F(PictureSizeTest, EmptyNegativeAndOverlongSizesAreRefused)
 {
     struct Row { const char *what; std::uint32_t width, height; };
     for (const Row &row : {Row{"0 x 0", 0, 0}, Row{"0 x 5", 0, 5}, Row{"5 x 0", 5, 0}, Row{"-1 x 1", 0xffffffffu, 1},
                            Row{"-10000 x 10000", static_cast<std::uint32_t>(-10000), 10000},
-                           Row{"1 x INT_MIN", 1, 0x80000000u}, Row{"INT_MIN x INT_MIN", 0x80000000u, 0x80000000u}}) {
+                           Row{"1 x INT_MIN", 1, 0x80000000u}, Row{"INT_MIN x INT_MIN", 0x80000000u, 0x80000000u},
+                           Row{"32768 x 1", 32768, 1}, Row{"1 x 32768", 1, 32768}}) {
         SCOPED_TRACE(row.what);
         // Only the header states the size: rows of that size are not there, and need not be.
         for (std::vector<std::uint8_t> bytes : {testbmp::Make({.width = 1, .height = 1}), RunLengthPicture(1, 1)}) {
