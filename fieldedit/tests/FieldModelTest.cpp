@@ -94,31 +94,6 @@ TEST(FieldLayout, SegmentTextsAreCutToTheirWidths)
     EXPECT_EQ(field.ComposeText(), "12-678-9.");
 }
 
-TEST(FieldLayout, NavigationKeysWrapAround)
-{
-    struct Row {
-        std::vector<FieldKey> keys;
-        int nSegment;
-    };
-    const Row rows[] = {
-        {{FieldKey::Right}, 1},
-        {{FieldKey::Space, FieldKey::Space}, 2},
-        {{FieldKey::Right, FieldKey::Right, FieldKey::Right}, 0},
-        {{FieldKey::Left}, 2},
-        {{FieldKey::Left, FieldKey::Left, FieldKey::Left}, 0},
-        {{FieldKey::Left, FieldKey::Space}, 0},
-        {{FieldKey::Right, FieldKey::Up, FieldKey::Down, FieldKey::Delete, FieldKey::Back, FieldKey::Other}, 1},
-    };
-    for (const Row &row : rows) {
-        FieldModel field;
-        ASSERT_TRUE(field.Setup(Strings({"00", "00", "00"}), Strings({":"}), "", ""));
-        for (FieldKey key : row.keys)
-            field.OnKeyDown(key);
-        EXPECT_EQ(field.GetCurrentSegment(), row.nSegment) << "after " << row.keys.size() << " keys";
-        EXPECT_EQ(field.ComposeText(), "00:00:00");
-    }
-}
-
 TEST(FieldLayout, ClickHitTestGivesASegmentsEndToTheNextSegment)
 {
     FieldModel field;
