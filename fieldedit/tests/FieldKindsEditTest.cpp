@@ -1,4 +1,8 @@
-// Widget tests of the further field kinds with real key events.
+// Widget tests of the further field kinds with real key events: the text shown and the segment
+// selected after each key script.
+#include <functional>
+#include <memory>
+
 #include <QtTest>
 
 #include "fieldedit/Digits324Edit.h"
@@ -11,131 +15,83 @@
 #include "fieldedit/YearMonthEdit.h"
 #include "fieldedit/tests/FieldWidgetSupport.h"
 
+namespace {
+
+template <typename Edit>
+std::function<QLineEdit *()> Make()
+{
+    return [] { return new Edit; };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::function<QLineEdit *()>)
+
 class FieldKindsEditTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void textNumber();
-    void yearMonth();
-    void numberPair();
-    void monthDay();
-    void number32();
-    void digits334();
-    void digits324();
-    void realPair();
+    void keys_data();
+    void keys();
+    void clickSelectsTheSegment();
+    void setValueShowsTheRoundedValue();
 };
 
-void FieldKindsEditTest::textNumber()
+void FieldKindsEditTest::keys_data()
 {
-    CTextNumberEdit edit;
-    QVERIFY(ShowFocused(edit));
-    PressKeys(edit, "Hi there{Back}");
-    QCOMPARE(edit.text(), QStringLiteral("Hi ther      0000"));
-    QCOMPARE(Selection(edit), QStringLiteral("0+12"));
-    PressKeys(edit, "{Right}42");
-    QCOMPARE(Selection(edit), QStringLiteral("13+4"));
-    QCOMPARE(edit.GetNumber(), 42);
-    PressKeys(edit, "{Back}");
-    QCOMPARE(edit.text(), QStringLiteral("Hi ther      0000"));
-    PressKeys(edit, "{Space}{Del}");
-    QCOMPARE(edit.text(), QStringLiteral("             0000"));
-    QVERIFY(edit.SetValue(QStringLiteral("Plums"), 9));
-    QCOMPARE(edit.text(), QStringLiteral("Plums        0009"));
-    QCOMPARE(edit.GetText(), QStringLiteral("Plums"));
+    QTest::addColumn<std::function<QLineEdit *()>>("make");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("selection");
+    const auto row = [](const char *name, std::function<QLineEdit *()> make, const char *keys, const char *text,
+                        const char *selection) {
+        QTest::newRow(name) << make << QString::fromUtf8(keys) << QString::fromUtf8(text) << QString::fromUtf8(selection);
+    };
+    row("text back", Make<CTextNumberEdit>(), "Hi there{Back}", "Hi ther      0000", "0+12");
+    row("text number", Make<CTextNumberEdit>(), "Hi there{Back}{Right}42", "Hi ther      0042", "13+4");
+    row("text cleared", Make<CTextNumberEdit>(), "Hi there{Right}42{Back}{Space}{Del}", "             0000", "0+12");
+    row("year carries", Make<CYearMonthEdit>(), "2024{Right}11{Up}", "2025-00", "5+2");
+    row("pair", Make<CNumberPairEdit>(), "12{Right}34{Del}{Back}", "12/01", "3+2");
+    row("month start", Make<CMonthDayEdit>(), "", "January   01", "0+9");
+    row("month day", Make<CMonthDayEdit>(), "ju{Down}{Del}{Up}{Right}29", "February  29", "10+2");
+    row("number32", Make<CNumber32Edit>(), "123{Right}45", "123-45", "4+2");
+    row("number32 back", Make<CNumber32Edit>(), "123{Right}45{Back}{Left}{Down}", "122-00", "0+3");
+    row("334 start", Make<CDigits334Edit>(), "", "(000) 000-0000", "1+3");
+    row("334", Make<CDigits334Edit>(), "555{Right}123{Space}4567", "(555) 123-4567", "10+4");
+    row("324 advances", Make<CDigits324Edit>(), "123", "123-00-0000", "4+2");
+    row("324 advances twice", Make<CDigits324Edit>(), "12345", "123-45-0000", "7+4");
+    row("324 last group", Make<CDigits324Edit>(), "1234567890", "123-45-0000", "7+4");
+    row("real", Make<CRealPairEdit>(), "-3.45", "(-0003.45, 0000.00)", "1+8");
+    row("real second", Make<CRealPairEdit>(), "-3.45{Right}{Down}{Down}", "(-0003.45,-0002.00)", "10+8");
+    row("real delete", Make<CRealPairEdit>(), "-3.45{Right}{Down}{Down}{Del}", "(-0003.45, 0000.00)", "10+8");
 }
 
-void FieldKindsEditTest::yearMonth()
+void FieldKindsEditTest::keys()
 {
-    CYearMonthEdit edit;
-    QVERIFY(ShowFocused(edit));
-    PressKeys(edit, "2024{Right}11{Up}");
-    QCOMPARE(edit.text(), QStringLiteral("2025-00"));
-    QCOMPARE(Selection(edit), QStringLiteral("5+2"));
-    PressKeys(edit, "{Down}");
-    QCOMPARE(edit.GetYear(), 2024);
-    QCOMPARE(edit.GetMonthIndex(), 11);
-    QVERIFY(edit.SetValue(1970, 0));
-    QCOMPARE(edit.text(), QStringLiteral("1970-00"));
+    QFETCH(std::function<QLineEdit *()>, make);
+    QFETCH(QString, keys);
+    const std::unique_ptr<QLineEdit> edit(make());
+    QVERIFY(ShowFocused(*edit));
+    PressKeys(*edit, keys);
+    QTEST(edit->text(), "text");
+    QTEST(Selection(*edit), "selection");
 }
 
-void FieldKindsEditTest::numberPair()
-{
-    CNumberPairEdit edit;
-    QVERIFY(ShowFocused(edit));
-    PressKeys(edit, "12{Right}34{Del}{Back}");
-    QCOMPARE(edit.text(), QStringLiteral("12/01"));
-    QCOMPARE(Selection(edit), QStringLiteral("3+2"));
-    QCOMPARE(edit.GetFirst(), 12);
-    QCOMPARE(edit.GetSecond(), 1);
-}
-
-void FieldKindsEditTest::monthDay()
-{
-    CMonthDayEdit edit;
-    QVERIFY(ShowFocused(edit));
-    QCOMPARE(Selection(edit), QStringLiteral("0+9"));
-    PressKeys(edit, "ju{Down}");
-    QCOMPARE(edit.text(), QStringLiteral("May       01"));
-    PressKeys(edit, "{Del}{Up}{Right}29");
-    QCOMPARE(edit.text(), QStringLiteral("February  29"));
-    QCOMPARE(Selection(edit), QStringLiteral("10+2"));
-    QCOMPARE(edit.GetMonthIndex(), 1);
-    QCOMPARE(edit.GetDay(), 29);
-}
-
-void FieldKindsEditTest::number32()
-{
-    CNumber32Edit edit;
-    QVERIFY(ShowFocused(edit));
-    PressKeys(edit, "123{Right}45");
-    QCOMPARE(edit.text(), QStringLiteral("123-45"));
-    QCOMPARE(Selection(edit), QStringLiteral("4+2"));
-    PressKeys(edit, "{Back}{Left}{Down}");
-    QCOMPARE(edit.text(), QStringLiteral("122-00"));
-    QCOMPARE(edit.GetFirst(), 122);
-}
-
-void FieldKindsEditTest::digits334()
+void FieldKindsEditTest::clickSelectsTheSegment()
 {
     CDigits334Edit edit;
     QVERIFY(ShowFocused(edit));
-    QCOMPARE(Selection(edit), QStringLiteral("1+3"));
     PressKeys(edit, "555{Right}123{Space}4567");
-    QCOMPARE(edit.text(), QStringLiteral("(555) 123-4567"));
-    QCOMPARE(Selection(edit), QStringLiteral("10+4"));
-    QCOMPARE(edit.GetDigits(), QStringLiteral("5551234567"));
     QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, PointAtCharPos(edit, 5));
     QCOMPARE(Selection(edit), QStringLiteral("6+3"));
+    QCOMPARE(edit.GetDigits(), QStringLiteral("5551234567"));
 }
 
-void FieldKindsEditTest::digits324()
-{
-    CDigits324Edit edit;
-    QVERIFY(ShowFocused(edit));
-    PressKeys(edit, "123");
-    QCOMPARE(Selection(edit), QStringLiteral("4+2"));
-    PressKeys(edit, "45");
-    QCOMPARE(Selection(edit), QStringLiteral("7+4"));
-    PressKeys(edit, "67890");
-    QCOMPARE(edit.text(), QStringLiteral("123-45-0000"));
-    QCOMPARE(Selection(edit), QStringLiteral("7+4"));
-    PressKeys(edit, "6789");
-    QCOMPARE(edit.GetDigits(), QStringLiteral("123456789"));
-}
-
-void FieldKindsEditTest::realPair()
+void FieldKindsEditTest::setValueShowsTheRoundedValue()
 {
     CRealPairEdit edit;
     QVERIFY(ShowFocused(edit));
-    PressKeys(edit, "-3.45");
-    QCOMPARE(edit.text(), QStringLiteral("(-0003.45, 0000.00)"));
-    QCOMPARE(Selection(edit), QStringLiteral("1+8"));
-    PressKeys(edit, "{Right}{Down}{Down}");
-    QCOMPARE(edit.text(), QStringLiteral("(-0003.45,-0002.00)"));
-    QCOMPARE(Selection(edit), QStringLiteral("10+8"));
-    PressKeys(edit, "{Del}");
-    QCOMPARE(edit.text(), QStringLiteral("(-0003.45, 0000.00)"));
     QVERIFY(edit.SetValue(-3.456, 2.125));
     QCOMPARE(edit.text(), QStringLiteral("(-0003.46, 0002.13)"));
     QCOMPARE(edit.GetFirst(), -3.46);

@@ -99,6 +99,7 @@ TEST_F(BitmapTest, DamagedHeadersFailWithoutReadingPastTheFile)
         {"zero width", [](auto &b) { testbmp::Set32(b, testbmp::kBiWidth, 0); }},
         {"unknown bit count", [](auto &b) { b[testbmp::kBiBitCount] = 7; }},
         {"compression of another depth", [](auto &b) { testbmp::Set32(b, testbmp::kBiCompression, 2); }},
+        {"run-length rows top-down", [](auto &b) { testbmp::Set32(b, testbmp::kBiCompression, 1); testbmp::Set32(b, testbmp::kBiHeight, -8); }},
         {"cut in the pixels", [](auto &b) { b.pop_back(); }},
         {"file header only", [](auto &b) { b.resize(14); }},
     };

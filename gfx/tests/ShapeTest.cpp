@@ -54,6 +54,8 @@ TEST(OutlineRegion, FollowsTheKeyColour)
     EXPECT_EQ(OutlineRegion(plate), QRegion(4, 3, 30, 20));
     EXPECT_EQ(OutlineRegion(plate).rectCount(), 1);
     EXPECT_EQ(OutlineRegion(plate.convertToFormat(QImage::Format_Indexed8)), QRegion(4, 3, 30, 20));
+    // The key is the top-left pixel's colour, whatever the other corners hold.
+    EXPECT_EQ(OutlineRegion(Picture(40, 30, kWhite, {QRect(30, 0, 10, 10)})), QRegion(30, 0, 10, 10));
 
     EXPECT_TRUE(OutlineRegion(Picture(30, 20, qRgb(12, 34, 56))).isEmpty());
     EXPECT_TRUE(OutlineRegion(QImage()).isEmpty());
@@ -65,6 +67,7 @@ TEST(FindDigitBox, MarkerRules)
     EXPECT_EQ(FindDigitBox(Picture(200, 100, kWhite, {QRect(30, 40, 112, 27)})), QPoint(32, 42));
     // Only the two edge columns count, and they may touch the picture's edge.
     EXPECT_EQ(FindDigitBox(Picture(150, 60, kWhite, {QRect(40, 35, 1, 25), QRect(149, 35, 1, 25)})), QPoint(40, 35));
+    EXPECT_EQ(FindDigitBox(Picture(150, 60, kWhite, {QRect(0, 35, 110, 25)})), QPoint(0, 35));
     EXPECT_EQ(FindDigitBox(Picture(200, 100, kWhite, {QRect(30, 40, 110, 24), QRect(150, 0, 40, 100)})), std::nullopt);
     EXPECT_EQ(FindDigitBox(Picture(109, 100, kWhite)), std::nullopt);
     EXPECT_EQ(FindDigitBox(QImage()), std::nullopt);

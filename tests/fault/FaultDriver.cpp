@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include <QString>
 
+#include "gfx/tests/BmpWriter.h"
 #include "platform/IniFile.h"
 #include "platform/LocalTime.h"
 #include "reminders/ReminderStore.h"
@@ -226,43 +227,20 @@ int KillLoop(bool reminders, const QString &path, long saves)
     return 0;
 }
 
-void Put32(std::string &out, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<char>(v >> (8 * i)));
-}
-
 bool WritePicture(const QString &path, long width, long height)
 {
-    const bool hasRows = width > 0 && height != 0;
     const long rows = height < 0 ? -height : height;
-    const bool runLength = hasRows && width * rows > 1000000;
-    std::string bits;
-    if (runLength) {
-        bits = std::string("\0\1", 2); // end of picture: every pixel keeps colour 0
-    } else if (hasRows) {
-        const long stride = (width * 3 + 3) / 4 * 4;
-        bits.assign(static_cast<std::size_t>(stride * rows), '\x80');
+    testbmp::Layout layout{.width = static_cast<int>(width), .height = static_cast<int>(height)};
+    if (width <= 0 || height == 0) {
+        layout.rawBits = {0, 0, 0, 0}; // no rows: only the header states the size
+    } else if (width * rows > 1000000) {
+        // Run-length data with only the end mark: every pixel keeps colour 0.
+        layout = {.width = layout.width, .height = layout.height, .bitCount = 8, .compression = 1, .clrUsed = 2,
+                  .sizeImage = 2, .palette = {qRgb(128, 128, 128), qRgb(0, 0, 0)}, .rawBits = {0, 1}};
+    } else {
+        layout.pixel = [](int, int) { return 0x808080u; };
     }
-    const std::uint32_t tableBytes = runLength ? 8 : 0;
-    std::string out = "BM";
-    Put32(out, static_cast<std::uint32_t>(54 + tableBytes + bits.size()));
-    Put32(out, 0);
-    Put32(out, 54 + tableBytes);
-    for (std::uint32_t v : {40u, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height)})
-        Put32(out, v);
-    out += runLength ? std::string("\1\0\x08\0", 4) : std::string("\1\0\x18\0", 4);
-    for (std::uint32_t v : {runLength ? 1u : 0u, static_cast<std::uint32_t>(runLength ? bits.size() : 0), 2835u,
-                            2835u, runLength ? 2u : 0u, 0u})
-        Put32(out, v);
-    if (runLength) {
-        Put32(out, 0x808080);
-        Put32(out, 0);
-    }
-    out += bits;
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(out.data(), static_cast<qint64>(out.size())) == static_cast<qint64>(out.size());
+    return testbmp::Write(path, testbmp::Make(layout));
 }
 
 int Usage()

@@ -40,12 +40,13 @@ std::vector<std::uint8_t> RunLengthPicture(int width, int height)
                           .sizeImage = 2, .palette = {qRgb(10, 20, 30), qRgb(0, 0, 0)}, .rawBits = {0, 1}});
 }
 
-TEST_F(PictureSizeTest, EmptyAndNegativeSizesAreRefused)
+TEST_F(PictureSizeTest, EmptyNegativeAndOverlongSizesAreRefused)
 {
     struct Row { const char *what; std::uint32_t width, height; };
     for (const Row &row : {Row{"0 x 0", 0, 0}, Row{"0 x 5", 0, 5}, Row{"5 x 0", 5, 0}, Row{"-1 x 1", 0xffffffffu, 1},
                            Row{"-10000 x 10000", static_cast<std::uint32_t>(-10000), 10000},
-                           Row{"1 x INT_MIN", 1, 0x80000000u}, Row{"INT_MIN x INT_MIN", 0x80000000u, 0x80000000u}}) {
+                           Row{"1 x INT_MIN", 1, 0x80000000u}, Row{"INT_MIN x INT_MIN", 0x80000000u, 0x80000000u},
+                           Row{"32768 x 1", 32768, 1}, Row{"1 x 32768", 1, 32768}}) {
         SCOPED_TRACE(row.what);
         // Only the header states the size: rows of that size are not there, and need not be.
         for (std::vector<std::uint8_t> bytes : {testbmp::Make({.width = 1, .height = 1}), RunLengthPicture(1, 1)}) {
@@ -70,26 +71,6 @@ TEST_F(PictureSizeTest, SinglePixelInEveryOrientation)
         ASSERT_EQ(image.size(), QSize(1, 1));
         EXPECT_EQ(image.pixel(0, 0), qRgb(0x33, 0x66, 0x99));
     }
-    const QString mono = Save(testbmp::Make({.width = 1, .height = 1, .bitCount = 1,
-                                             .palette = {qRgb(0, 0, 0), qRgb(250, 5, 5)},
-                                             .pixel = [](int, int) { return 1u; }}));
-    QImage image;
-    ASSERT_TRUE(LoadBitmapFile(mono, image));
-    EXPECT_EQ(image.pixel(0, 0), qRgb(250, 5, 5));
-}
-
-TEST_F(PictureSizeTest, TopDownRowsKeepTheirOrder)
-{
-    const QString path = Save(testbmp::Make({.width = 2, .height = -3, .pixel = [](int, int y) {
-                                                 return y == 0 ? 0xff0000u : 0x0000ffu;
-                                             }}));
-    CDib dib(path);
-    EXPECT_EQ(dib.Height(), -3);
-    QImage image;
-    ASSERT_TRUE(LoadBitmapFile(path, image));
-    ASSERT_EQ(image.size(), QSize(2, 3));
-    EXPECT_EQ(image.pixel(1, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(image.pixel(1, 2), qRgb(0, 0, 255));
 }
 
 TEST_F(PictureSizeTest, HugePicturesAreRefusedBeforeAnythingIsAllocated)
