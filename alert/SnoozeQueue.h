@@ -16,9 +16,6 @@ struct Snooze {
 class SnoozeQueue
 {
 public:
-    // The delays offered on a popup, in minutes.
-    static constexpr int Minutes[] = {5, 10, 30};
-
     void Add(const std::string &message, platform::Moment due);
     // Removes and returns the messages due at or before `now`, earliest first; those of one
     // moment in the order they were added.

@@ -15,6 +15,7 @@
 
 class ReminderPopup;
 
+#include "alert/Alert.h"
 #include "app/TrayIcon.h"
 #include "platform/AutoStart.h"
 #include "platform/LocalTime.h"
@@ -38,6 +39,7 @@ public:
     static constexpr int IdExit = 32772;
     static constexpr int IdAutoStart = 32777;
     static constexpr int IdConfigure = 32778;
+    static constexpr int IdAlertSound = 32779;
 
     // `programDirectory` holds the skins and settings, `autostartFolder` the logon entry; the
     // program passes its own folder and the system's autostart folder.
@@ -117,6 +119,9 @@ private:
     void OnExit();
     void OnMove(int x, int y);
     void OnAutoStart();
+    void OnAlertSound();
+    // The tray tooltip as of `now`: the date and the next reminder.
+    void UpdateTrayTip(platform::Moment now);
     void OnConfigure();
     // Starts the program again and ends this instance; the new one reads the saved skins.
     void Restart();
@@ -144,4 +149,5 @@ private:
     bool m_bDestroyed = false;
     bool m_bConfiguring = false;
     platform::WindowDrag m_drag;
+    alert::Alert m_alert;
 };
