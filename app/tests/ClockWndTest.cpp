@@ -282,7 +282,7 @@ private slots:
         next.Create(QStringLiteral("Dovetock"));
         next.ShowTrayMenu()->close();
         QVERIFY(!MenuAction(next, CClockWnd::IdAlertSound)->isChecked());
-        MenuAction(next, CClockWnd::IdAlertSound)->trigger();
+        MenuAction(next, CClockWnd::IdAlertSound)->trigger(); // on again for the other tests
 
         wnd.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wnd));
