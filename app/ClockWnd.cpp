@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "alert/TrayTip.h"
 #include "gfx/BitmapFile.h"
 #include "gfx/Dib.h"
 #include "gfx/Shape.h"
@@ -161,6 +162,14 @@ void CClockWnd::CheckReminders(int hour, int minute, int second, platform::Momen
 {
     ::CheckReminders(m_mapReminders, hour, minute, second, now,
                      [this](const std::string &message) { ShowReminderPopup(message); });
+    for (const std::string &message : m_alert.TakeDueSnoozes(now))
+        ShowReminderPopup(message);
+    UpdateTrayTip(now);
+}
+
+void CClockWnd::UpdateTrayTip(platform::Moment now)
+{
+    SetTrayTip(alert::TrayTipText(m_mapReminders, now, m_alert.Snoozes()));
 }
 
 void CClockWnd::ShowReminderPopup(const std::string &message)
@@ -170,9 +179,19 @@ void CClockWnd::ShowReminderPopup(const std::string &message)
     auto popup = std::make_unique<ReminderPopup>();
     popup->SetMessage(platform::FromGbk(message));
     popup->Create(m_strProgramDir + QLatin1Char('/') + ReminderPopup::PictureFileName());
+    const ReminderPopup *id = popup.get();
+    const auto quiet = [this, id] { m_alert.PopupQuieted(id); };
+    connect(popup.get(), &ReminderPopup::clicked, this, quiet);
+    connect(popup.get(), &ReminderPopup::finished, this, quiet);
+    connect(popup.get(), &ReminderPopup::snoozed, this, [this, message](int minutes) {
+        const platform::Moment now = platform::CurrentMoment();
+        m_alert.Snooze(message, now + minutes * 60);
+        UpdateTrayTip(now);
+    });
     popup->show();
     popup->update();
     m_arrPopups.push_back(std::move(popup));
+    m_alert.PopupOpened(id);
 }
 
 int CClockWnd::OpenPopupCount() const
@@ -196,6 +215,7 @@ void CClockWnd::LoadConfig()
     if (autorun != 0)
         m_autoStart.SetAutoRun(true);
     m_position.SetStored(QPoint(m_nX, m_nY));
+    m_alert.SetSoundOn(alert::Alert::ReadSoundOn(m_strIniPath));
 }
 
 void CClockWnd::PlaceWindow()
@@ -225,6 +245,12 @@ void CClockWnd::OnAutoStart()
     m_bAutoRun = !m_bAutoRun;
     platform::WriteIniInt(m_strIniPath, QStringLiteral("autorun"), QStringLiteral("enable"), m_bAutoRun ? 1 : 0);
     m_autoStart.SetAutoRun(m_bAutoRun);
+}
+
+void CClockWnd::OnAlertSound()
+{
+    m_alert.SetSoundOn(!m_alert.SoundOn());
+    alert::Alert::WriteSoundOn(m_strIniPath, m_alert.SoundOn());
 }
 
 void CClockWnd::OnConfigure()
@@ -264,6 +290,7 @@ void CClockWnd::OnCreate()
     m_nIconDay = platform::ToLocal(platform::CurrentMoment()).day;
     BuildMenu();
     AddTrayIcon(this, DayIcon(m_nIconDay));
+    UpdateTrayTip(platform::CurrentMoment());
 }
 
 void CClockWnd::BuildMenu()
@@ -282,6 +309,10 @@ void CClockWnd::BuildMenu()
     autoStart->setData(IdAutoStart);
     autoStart->setCheckable(true);
     connect(autoStart, &QAction::triggered, this, &CClockWnd::OnAutoStart);
+    QAction *sound = m_menuTray->addAction(QStringLiteral("提醒声音"));
+    sound->setData(IdAlertSound);
+    sound->setCheckable(true);
+    connect(sound, &QAction::triggered, this, &CClockWnd::OnAlertSound);
     m_menuTray->addSeparator();
     QAction *configure = m_menuTray->addAction(QStringLiteral("配置"));
     configure->setData(IdConfigure);
@@ -381,6 +412,8 @@ QMenu *CClockWnd::ShowTrayMenu()
     for (QAction *action : m_menuTray->actions()) {
         if (action->data().toInt() == IdAutoStart)
             action->setChecked(m_bAutoRun);
+        else if (action->data().toInt() == IdAlertSound)
+            action->setChecked(m_alert.SoundOn());
     }
     // The menu's right edge sits at the cursor.
     m_menuTray->popup(QPoint(cursor.x() - m_menuTray->sizeHint().width(), cursor.y()));
@@ -431,6 +464,7 @@ void CClockWnd::OnDestroy()
     // A drag that has not come to rest yet is written before the settings file is let go.
     m_position.UserMoveEnded();
     m_arrPopups.clear();
+    m_alert.Clear();
     DeleteTrayIcon();
     m_timer.stop();
     m_arrBkNames.clear();

@@ -15,6 +15,7 @@
 
 class ReminderPopup;
 
+#include "alert/Alert.h"
 #include "app/TrayIcon.h"
 #include "platform/AutoStart.h"
 #include "platform/LocalTime.h"
@@ -39,6 +40,7 @@ public:
     static constexpr int IdExit = 32772;
     static constexpr int IdAutoStart = 32777;
     static constexpr int IdConfigure = 32778;
+    static constexpr int IdAlertSound = 32779;
 
     // `programDirectory` holds the skins and settings, `autostartFolder` the logon entry; the
     // program passes its own folder and the system's autostart folder.
@@ -120,6 +122,9 @@ private:
     // Shows the window at the stored position, or on the primary screen when that is off every screen.
     void PlaceWindow();
     void OnAutoStart();
+    void OnAlertSound();
+    // The tray tooltip as of `now`: the date and the next reminder.
+    void UpdateTrayTip(platform::Moment now);
     void OnConfigure();
     // Starts the program again and ends this instance; the new one reads the saved skins.
     void Restart();
@@ -149,4 +154,5 @@ private:
     bool m_bConfiguring = false;
     platform::WindowDrag m_drag;
     platform::PositionRecorder m_position;
+    alert::Alert m_alert;
 };

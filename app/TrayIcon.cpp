@@ -88,6 +88,17 @@ void CTrayIcon::ModifyTrayIcon(const QIcon &icon)
         m_tray->setIcon(icon);
 }
 
+QString CTrayIcon::TrayTip() const
+{
+    return m_tray ? m_tray->toolTip() : QString();
+}
+
+void CTrayIcon::SetTrayTip(const QString &text)
+{
+    if (m_tray && m_tray->toolTip() != text)
+        m_tray->setToolTip(text);
+}
+
 void CTrayIcon::DeleteTrayIcon()
 {
     if (m_tray)

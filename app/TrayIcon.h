@@ -25,11 +25,16 @@ public:
     virtual int OnTrayRButtonDblClk() { return 0; }
     virtual int OnTaskbarCreated() { return 0; }
 
+    // The icon's tooltip; empty before the icon is added.
+    QString TrayTip() const;
+
 protected:
     // Adds the icon once; later calls do nothing. No tooltip is set.
     void AddTrayIcon(QObject *owner, const QIcon &icon);
     // Replaces the picture of an added icon.
     void ModifyTrayIcon(const QIcon &icon);
+    // Sets the tooltip when it differs from the one shown.
+    void SetTrayTip(const QString &text);
     // Removes the icon from the notification area.
     void DeleteTrayIcon();
     // Shows the icon again once a notification area has appeared after start-up.

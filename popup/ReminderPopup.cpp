@@ -2,9 +2,11 @@
 #include "popup/ReminderPopup.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -127,6 +129,24 @@ void ReminderPopup::OnLButtonDown(const QPoint &globalPoint)
 {
     m_countdown.Click();
     m_drag.Begin(this, globalPoint);
+    emit clicked();
+}
+
+// The snooze menu. It does not block: the popup may close under it, taking the menu along.
+void ReminderPopup::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const int minutes : {5, 10, 30}) {
+        QAction *action = menu->addAction(QStringLiteral("%1 分钟后再提醒").arg(minutes));
+        connect(action, &QAction::triggered, this, [this, minutes] {
+            emit snoozed(minutes);
+            m_timer.stop();
+            close();
+        });
+    }
+    menu->popup(event->globalPos());
 }
 
 void ReminderPopup::mousePressEvent(QMouseEvent *event)

@@ -51,6 +51,10 @@ public:
 signals:
     // The window has closed; the owner may delete the popup.
     void finished();
+    // A left click: the popup stops jiggling.
+    void clicked();
+    // The user put the reminder off by `minutes` from the popup's menu; the popup closes.
+    void snoozed(int minutes);
 
 protected:
     void timerEvent(QTimerEvent *event) override;
@@ -59,6 +63,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:

@@ -342,8 +342,21 @@ private slots:
         QStringList texts;
         for (QAction *action : wnd.TrayMenu()->actions())
             texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(texts, (QStringList{"隐藏", "退出", "-", "自动启动", "-", "配置"}));
+        QCOMPARE(texts, (QStringList{"隐藏", "退出", "-", "自动启动", "提醒声音", "-", "配置"}));
         QCOMPARE(MenuAction(wnd, CClockWnd::IdAutoStart)->isCheckable(), true);
+
+        // The sound is on without the key; switched off, the file says so and the next start reads it.
+        wnd.ShowTrayMenu()->close();
+        QVERIFY(MenuAction(wnd, CClockWnd::IdAlertSound)->isChecked());
+        MenuAction(wnd, CClockWnd::IdAlertSound)->trigger();
+        long sound = 1;
+        platform::ReadIniInt(m_dir.filePath("config.ini"), "alert", "sound", 1, sound);
+        QCOMPARE(sound, 0L);
+        CClockWnd next(m_dir.path(), m_autostart.path());
+        next.Create(QStringLiteral("Dovetock"));
+        next.ShowTrayMenu()->close();
+        QVERIFY(!MenuAction(next, CClockWnd::IdAlertSound)->isChecked());
+        MenuAction(next, CClockWnd::IdAlertSound)->trigger(); // on again for the other tests
 
         wnd.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wnd));
@@ -351,6 +364,32 @@ private slots:
         QVERIFY(!wnd.isVisible());
         wnd.OnTrayLButtonDown();
         QVERIFY(wnd.isVisible());
+    }
+
+    void trayTipFollowsRemindersAndTheDay()
+    {
+        CClockWnd wnd(m_dir.path(), m_autostart.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+        const struct {
+            int day, hour, minute, second;
+            bool withReminder;
+            const char *tip;
+        } rows[] = {
+            {7, 6, 0, 1, false, "12月7日 星期一 · 没有提醒"},
+            {7, 6, 0, 2, true, "12月7日 星期一 · 下一个提醒 07:05:00 wake up"},
+            {7, 23, 59, 3, true, "12月7日 星期一 · 下一个提醒 明天 07:05:00 wake up"},
+            {8, 0, 0, 4, true, "12月8日 星期二 · 下一个提醒 07:05:00 wake up"},
+        };
+        for (const auto &row : rows) {
+            wnd.Reminders().DeleteAllReminders();
+            if (row.withReminder) {
+                auto record = std::make_unique<ReminderRecord>();
+                record->Set(1971, 1, 1, 7, 5, 0, 1, "wake up", ReminderRecord::KindDaily, 0);
+                wnd.Reminders().Insert(std::move(record));
+            }
+            wnd.OnTimer(platform::FromLocal(2026, 12, row.day, row.hour, row.minute, row.second));
+            QCOMPARE(wnd.TrayTip(), QString::fromUtf8(row.tip));
+        }
     }
 
 private:

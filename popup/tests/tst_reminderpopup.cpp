@@ -1,5 +1,7 @@
 // Widget tests of ReminderPopup on the offscreen platform: shape, position, jiggle, click, text.
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalSpy>
@@ -52,6 +54,7 @@ private slots:
     void messageInRedCentredAndClipped();
     void longestMessagesShowThreeWholeLines();
     void unusablePictureFallsBackToBuiltIn();
+    void snoozeMenuClosesThePopup();
 
 private:
     // A 122 x 130 picture: magenta border 4 pixels wide and one magenta dot inside, grey above
@@ -232,6 +235,31 @@ void TestReminderPopup::unusablePictureFallsBackToBuiltIn()
         const QImage shot = popup.grab().toImage();
         QVERIFY2(FindInk(shot, ReminderPopup::TextRect()).strongRed > 0, name);
         QCOMPARE(shot.pixel(builtIn.width() / 2, 5), builtIn.pixel(builtIn.width() / 2, 5));
+    }
+}
+
+void TestReminderPopup::snoozeMenuClosesThePopup()
+{
+    for (const int item : {0, 1, 2}) {
+        ReminderPopup popup;
+        popup.Create(Picture());
+        popup.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&popup));
+        QSignalSpy snoozed(&popup, &ReminderPopup::snoozed);
+        QSignalSpy finished(&popup, &ReminderPopup::finished);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(60, 100), popup.mapToGlobal(QPoint(60, 100)));
+        QCoreApplication::sendEvent(&popup, &click);
+        auto *menu = popup.findChild<QMenu *>();
+        QVERIFY(menu && menu->isVisible());
+        QStringList texts;
+        for (QAction *action : menu->actions())
+            texts << action->text();
+        QCOMPARE(texts, (QStringList{"5 分钟后再提醒", "10 分钟后再提醒", "30 分钟后再提醒"}));
+        menu->actions().at(item)->trigger();
+        QCOMPARE(snoozed.count(), 1);
+        QCOMPARE(snoozed.at(0).at(0).toInt(), QList<int>({5, 10, 30}).at(item));
+        QVERIFY(!popup.isVisible());
+        QCOMPARE(finished.count(), 1);
     }
 }
 

@@ -277,3 +277,24 @@ e2e_face_reads() {
   e2e_screen_crop "$E2E_TMP/digits-shown.png" $((x + $2)) $((y + $3)) 110 25
   [ "$(compare -metric AE "$E2E_TMP/digits-shown.png" "$E2E_TMP/digits-$5.png" null: 2>&1)" = 0 ]
 }
+
+# e2e_daily_reminders FILE "hh:mm:ss message"...: writes a notify.dat of enabled daily reminders:
+# "NOTIFYS", the count, then per record eight little-endian int32 (enabled, year, month, day, hour,
+# minute, second, kind), the key and the GBK message, each after its int32 length.
+e2e_daily_reminders() {
+  local file=$1 entry h m s key message
+  shift
+  e2e_le32() { printf '%08x' "$1" | sed 's/\(..\)\(..\)\(..\)\(..\)/\4\3\2\1/' | xxd -r -p; }
+  {
+    printf 'NOTIFYS'
+    e2e_le32 $#
+    for entry in "$@"; do
+      IFS=: read -r h m s <<<"${entry%% *}"
+      key=$(printf '1971:01:01:%s' "${entry%% *}")
+      message=$(printf '%s' "${entry#* }" | iconv -f UTF-8 -t GBK | xxd -p | tr -d '\n')
+      for field in 1 1971 1 1 $((10#$h)) $((10#$m)) $((10#$s)) 1; do e2e_le32 "$field"; done
+      e2e_le32 ${#key}; printf '%s' "$key"
+      e2e_le32 $((${#message} / 2)); xxd -r -p <<<"$message"
+    done
+  } >"$file"
+}

@@ -35,7 +35,8 @@ open_menu_from_icon() {
   read -r mx my mw mh < <(e2e_geometry "$menu")
 }
 
-# Clicks menu item INDEX (0 "隐藏", 1 "退出", 2 "自动启动", 3 "配置"), placed from the separators.
+# Clicks menu item INDEX (0 "隐藏", 1 "退出", 2 "自动启动", 3 "提醒声音", 4 "配置"), placed from the
+# separators.
 click_menu_item() {
   local separators first second y
   separators=$(e2e_menu_separators "$menu")
@@ -45,15 +46,16 @@ click_menu_item() {
   case $1 in
     0) y=$((first / 4)) ;;
     1) y=$((first * 3 / 4)) ;;
-    2) y=$(((first + second) / 2)) ;;
-    3) y=$(((second + mh) / 2)) ;;
+    2) y=$(((3 * first + second) / 4)) ;;
+    3) y=$(((first + 3 * second) / 4)) ;;
+    4) y=$(((second + mh) / 2)) ;;
   esac
   xdotool mousemove $((mx + mw / 2)) $((my + y)) click 1
 }
 
 menu_closed() { ! e2e_menu_window "$pid"; }
 
-# --- Right click: the menu opens with its right edge at the pointer, four items split 2 / 1 / 1
+# --- Right click: the menu opens with its right edge at the pointer, five items split 2 / 2 / 1
 # by two separators.
 open_menu_from_icon
 pointer_x=$((ix + iw / 2))
@@ -63,10 +65,10 @@ separators=$(e2e_menu_separators "$menu")
 [ "$(wc -l <<<"$separators")" = 2 ] || fail "the menu has separators at rows: $(echo $separators)"
 first=$(sed -n 1p <<<"$separators")
 second=$(sed -n 2p <<<"$separators")
-# Two items above the first separator, one between them, one below the second.
-item=$(((second - first) - 2))
-((first - 2 >= 2 * item * 3 / 4 && mh - 2 - second >= item * 3 / 4)) ||
-  fail "menu of height $mh with separators at $first and $second does not hold 2 / 1 / 1 items"
+# Two items above the first separator, two between them, one below the second.
+item=$(((second - first - 2) / 2))
+((first - 2 >= 2 * item * 3 / 4 && first - 2 <= 2 * item * 5 / 4 && mh - 2 - second >= item * 3 / 4)) ||
+  fail "menu of height $mh with separators at $first and $second does not hold 2 / 2 / 1 items"
 
 # --- "隐藏" hides the clock; the icon stays; a left click on it shows the clock again.
 click_menu_item 0

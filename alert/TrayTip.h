@@ -1,0 +1,19 @@
+// The tray icon's tooltip: today's date and the next reminder to come.
+#pragma once
+
+#include <QString>
+
+#include "alert/SnoozeQueue.h"
+#include "platform/LocalTime.h"
+#include "reminders/ReminderMap.h"
+
+namespace alert {
+
+// "12月7日 星期一 · 下一个提醒 07:05:00 该起床了" for `now` on 7 December; a reminder of
+// tomorrow reads "明天 07:05:00", a later one "1月3日 07:05:00"; with nothing to come,
+// "12月7日 星期一 · 没有提醒". The next reminder is the earliest moment after `now` of an enabled
+// reminder (daily ones at their next time of day, today's ones while still ahead) or a pending
+// snooze.
+QString TrayTipText(const ReminderMap &reminders, platform::Moment now, const SnoozeQueue &snoozes);
+
+} // namespace alert

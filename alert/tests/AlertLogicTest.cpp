@@ -1,0 +1,112 @@
+// The alarm's repeat and stop rule, the snooze queue over simulated seconds, the tooltip text.
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+
+#include <map>
+#include <memory>
+
+#include "alert/AlarmRule.h"
+#include "alert/SnoozeQueue.h"
+#include "alert/TrayTip.h"
+#include "platform/Gbk.h"
+
+namespace {
+
+using Action = alert::AlarmRule::Action;
+enum Op { Open, Quiet, Tick };
+struct Step {
+    Op op;
+    char popup;
+    std::int64_t ms;
+    Action expected;
+};
+
+TEST(AlarmRule, PlaysOnceForAllPopupsRepeatsAndStops)
+{
+    const std::map<std::string, std::vector<Step>> runs{
+        {"two popups, click one, then the other",
+         {{Open, 'A', 0, Action::Play}, {Open, 'B', 1000, Action::None}, {Tick, 0, 6499, Action::None},
+          {Tick, 0, 6500, Action::Play}, {Quiet, 'A', 7000, Action::None}, {Quiet, 'A', 7100, Action::None},
+          {Tick, 0, 13000, Action::Play}, {Quiet, 'B', 13500, Action::Stop}, {Tick, 0, 20000, Action::None}}},
+        {"two minutes after the latest popup, then a new one",
+         {{Open, 'A', 0, Action::Play}, {Open, 'B', 60000, Action::None}, {Tick, 0, 179999, Action::Play},
+          {Tick, 0, 180000, Action::Stop}, {Tick, 0, 190000, Action::None}, {Quiet, 'A', 191000, Action::None},
+          {Open, 'C', 200000, Action::Play}, {Quiet, 'B', 201000, Action::None}, {Quiet, 'C', 202000, Action::Stop}}},
+    };
+    static const char ids[3] = {};
+    for (const auto &[name, steps] : runs) {
+        alert::AlarmRule rule;
+        for (const Step &s : steps) {
+            const void *popup = &ids[s.popup - 'A'];
+            const Action got = s.op == Open ? rule.Opened(popup, s.ms) : s.op == Quiet ? rule.Quieted(popup) : rule.Tick(s.ms);
+            EXPECT_EQ(got, s.expected) << name << " at " << s.ms << " ms";
+        }
+    }
+}
+
+TEST(SnoozeQueue, FiresEachAtItsSecondAndExitDropsThem)
+{
+    // (second of the choice, delay in minutes, message)
+    const std::vector<std::tuple<int, int, std::string>> chosen{{0, 5, "a"}, {10, 10, "b"}, {20, 5, "c"}, {20, 5, "d"}};
+    alert::SnoozeQueue queue;
+    std::vector<std::pair<int, std::string>> fired;
+    for (int second = 0; second <= 2000; ++second) {
+        for (const auto &[at, minutes, message] : chosen)
+            if (at == second)
+                queue.Add(message, 1000000 + at + minutes * 60);
+        for (const std::string &message : queue.TakeDue(1000000 + second))
+            fired.emplace_back(second, message);
+    }
+    EXPECT_EQ(fired, (std::vector<std::pair<int, std::string>>{{300, "a"}, {320, "c"}, {320, "d"}, {610, "b"}}));
+
+    queue.Add("e", 50);
+    queue.Clear();
+    EXPECT_EQ(queue.Next(), nullptr);
+    EXPECT_TRUE(queue.TakeDue(1000).empty());
+}
+
+std::string Gbk(const char *text)
+{
+    return platform::ToGbk(QString::fromUtf8(text)).value();
+}
+
+TEST(TrayTip, NamesTheNextReminderAcrossMidnight)
+{
+    struct Row {
+        const char *now; // local (UTC) "yyyy-MM-dd hh:mm:ss"
+        std::vector<std::tuple<int, int, int, int, int>> reminders; // hour, minute, second, enabled, kind
+        platform::Moment snoozeAfter; // seconds after now, 0 for none
+        const char *expected;
+    };
+    const std::vector<Row> rows{
+        {"2026-12-07 06:00:00", {}, 0, "12月7日 星期一 · 没有提醒"},
+        {"2026-12-07 06:00:00", {{7, 5, 0, 1, 1}}, 0, "12月7日 星期一 · 下一个提醒 07:05:00 该起床了"},
+        {"2026-12-07 07:05:00", {{7, 5, 0, 1, 1}}, 0, "12月7日 星期一 · 下一个提醒 明天 07:05:00 该起床了"},
+        {"2026-12-31 23:59:59", {{0, 0, 0, 1, 1}, {7, 5, 0, 1, 1}}, 0,
+         "12月31日 星期四 · 下一个提醒 明天 00:00:00 该起床了"},
+        {"2027-01-01 00:00:00", {{0, 0, 0, 1, 1}, {7, 5, 0, 1, 1}}, 0, "1月1日 星期五 · 下一个提醒 07:05:00 该起床了"},
+        {"2026-12-07 06:00:00", {{7, 5, 0, 0, 1}, {8, 0, 0, 1, 0}, {5, 0, 0, 1, 0}, {6, 30, 0, 1, 7}}, 0,
+         "12月7日 星期一 · 下一个提醒 08:00:00 该起床了"},
+        {"2026-12-07 23:58:00", {{7, 5, 0, 1, 1}}, 120, "12月7日 星期一 · 下一个提醒 明天 00:00:00 再说"},
+        {"2026-12-07 23:58:00", {{23, 59, 0, 1, 1}}, 120, "12月7日 星期一 · 下一个提醒 23:59:00 该起床了"},
+    };
+    for (const Row &row : rows) {
+        const QDateTime local = QDateTime::fromString(QString::fromLatin1(row.now), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        const platform::Moment now = platform::FromLocal(local.date().year(), local.date().month(), local.date().day(),
+                                                         local.time().hour(), local.time().minute(), local.time().second());
+        ReminderMap map;
+        int n = 0;
+        for (const auto &[hour, minute, second, enabled, kind] : row.reminders) {
+            auto record = std::make_unique<ReminderRecord>();
+            record->Set(1971 + n++, 1, 1, hour, minute, second, enabled, Gbk("该起床了"), kind, now);
+            map.Insert(std::move(record));
+        }
+        alert::SnoozeQueue snoozes;
+        if (row.snoozeAfter)
+            snoozes.Add(Gbk("再说"), now + row.snoozeAfter);
+        EXPECT_EQ(alert::TrayTipText(map, now, snoozes).toStdString(), row.expected) << row.now;
+    }
+}
+
+} // namespace
