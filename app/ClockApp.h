@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QByteArray>
+#include <QString>
 
 #include "app/ClockWnd.h"
 
@@ -14,8 +16,15 @@ public:
     bool InitInstance();
     // Runs the event loop until the clock window is destroyed.
     int Run();
+    // Becomes the one clock of `socketName` and runs it, carrying out `command` ("show" or
+    // "settings"); hands the command to a clock that took the name meanwhile and returns 0.
+    int Run(const QString &socketName, const QByteArray &command);
 
 private:
+    // Carries out a command of a later start; false for an unknown one.
+    bool OnCommand(const QByteArray &command);
+    void OpenSettings();
+
     QApplication m_app;
     CClockWnd m_wndClock;
 };

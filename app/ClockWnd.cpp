@@ -64,8 +64,13 @@ bool FileOpens(const QString &path)
 } // namespace
 
 CClockWnd::CClockWnd(const QString &programDirectory, const QString &autostartFolder)
-    : m_strProgramDir(programDirectory)
-    , m_autoStart(autostartFolder)
+    : CClockWnd(platform::AppPaths::Portable(programDirectory, autostartFolder))
+{
+}
+
+CClockWnd::CClockWnd(const platform::AppPaths &paths)
+    : m_paths(paths)
+    , m_autoStart(paths.AutostartFolder())
 {
 }
 
@@ -77,13 +82,12 @@ CClockWnd::~CClockWnd()
 
 void CClockWnd::Create(const QString &windowName)
 {
-    const QString &dir = m_strProgramDir;
-    m_strIniPath = dir + QStringLiteral("/config.ini");
+    m_strIniPath = m_paths.ConfigFile(QStringLiteral("config.ini"));
     LoadReminders();
     LoadConfig();
 
-    m_arrBkNames = EnumSkins(dir, QStringLiteral("BK"));
-    m_arrNumNames = EnumSkins(dir, QStringLiteral("NUM"));
+    m_arrBkNames = m_paths.Skins(QStringLiteral("BK"));
+    m_arrNumNames = m_paths.Skins(QStringLiteral("NUM"));
 
     m_strBkPath = ChooseSkin(m_strBkName, m_arrBkNames, QStringLiteral("BK"),
                              FallbackBackgroundPath(), "background");
@@ -122,7 +126,7 @@ QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QSt
                               const QString &fallbackPath, const char *kind)
 {
     if (!name.isEmpty()) {
-        const QString path = SkinPath(m_strProgramDir, name, extension);
+        const QString path = SkinPath(m_paths.SkinFolder(name, extension), name, extension);
         if (FileOpens(path))
             return path;
         platform::LogProblem(QStringLiteral("the %1 skin %2 cannot be opened; taking another")
@@ -131,22 +135,23 @@ QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QSt
     }
     if (names.isEmpty()) {
         platform::LogProblem(QStringLiteral("no %1 skin (*.%2) in %3; using the built-in skin")
-                                 .arg(QLatin1String(kind), extension, m_strProgramDir));
+                                 .arg(QLatin1String(kind), extension, m_paths.SkinDirectories().join(QStringLiteral(", "))));
         return fallbackPath;
     }
     name = names.at(RandomIndex(0, static_cast<int>(names.size()) - 1));
-    return SkinPath(m_strProgramDir, name, extension);
+    return SkinPath(m_paths.SkinFolder(name, extension), name, extension);
 }
 
 void CClockWnd::LoadReminders()
 {
-    ::LoadReminders(m_mapReminders, m_strProgramDir + QStringLiteral("/notify.dat"),
+    ::LoadReminders(m_mapReminders, m_paths.ConfigFile(QStringLiteral("notify.dat")),
                     platform::CurrentMoment());
 }
 
 bool CClockWnd::SaveReminders()
 {
-    return ::SaveReminders(m_mapReminders, m_strProgramDir + QStringLiteral("/notify.dat"));
+    m_paths.MakeConfigDirectory();
+    return ::SaveReminders(m_mapReminders, m_paths.ConfigFile(QStringLiteral("notify.dat")));
 }
 
 void CClockWnd::CheckReminders(int hour, int minute, int second, platform::Moment now)
@@ -161,7 +166,7 @@ void CClockWnd::ShowReminderPopup(const std::string &message)
     std::erase_if(m_arrPopups, [](const std::unique_ptr<ReminderPopup> &popup) { return popup->isHidden(); });
     auto popup = std::make_unique<ReminderPopup>();
     popup->SetMessage(platform::FromGbk(message));
-    popup->Create(m_strProgramDir + QLatin1Char('/') + ReminderPopup::PictureFileName());
+    popup->Create(m_paths.DataFile(ReminderPopup::PictureFileName()));
     popup->show();
     popup->update();
     m_arrPopups.push_back(std::move(popup));
@@ -191,12 +196,14 @@ void CClockWnd::LoadConfig()
 
 void CClockWnd::SaveSkin(const QString &background, const QString &number)
 {
+    m_paths.MakeConfigDirectory();
     platform::WriteIniString(m_strIniPath, QStringLiteral("skin"), QStringLiteral("background"), background);
     platform::WriteIniString(m_strIniPath, QStringLiteral("skin"), QStringLiteral("number"), number);
 }
 
 void CClockWnd::SaveLocation(int x, int y)
 {
+    m_paths.MakeConfigDirectory();
     platform::WriteIniInt(m_strIniPath, QStringLiteral("location"), QStringLiteral("x"), x);
     platform::WriteIniInt(m_strIniPath, QStringLiteral("location"), QStringLiteral("y"), y);
 }
@@ -204,8 +211,14 @@ void CClockWnd::SaveLocation(int x, int y)
 void CClockWnd::OnAutoStart()
 {
     m_bAutoRun = !m_bAutoRun;
+    m_paths.MakeConfigDirectory();
     platform::WriteIniInt(m_strIniPath, QStringLiteral("autorun"), QStringLiteral("enable"), m_bAutoRun ? 1 : 0);
-    m_autoStart.SetAutoRun(m_bAutoRun);
+    if (!m_autoStart.SetAutoRun(m_bAutoRun)) {
+        platform::ShowUserMessage(m_bAutoRun
+            ? QStringLiteral("cannot write %1; the clock will not start at logon").arg(m_autoStart.EntryPath())
+            : QStringLiteral("cannot remove %1; the clock still starts at logon").arg(m_autoStart.EntryPath()));
+    }
+    m_bAutoRun = m_autoStart.IsAutoRun();
 }
 
 void CClockWnd::OnConfigure()
@@ -228,7 +241,7 @@ void CClockWnd::Restart()
 {
     // Without a new instance the old one keeps running, so the clock never simply disappears.
     const QString executable = platform::ExecutablePath();
-    if (!QProcess::startDetached(executable, {}, m_strProgramDir)) {
+    if (!QProcess::startDetached(executable, {}, m_paths.ProgramDirectory())) {
         platform::ShowUserMessage(QStringLiteral("cannot start %1 again; the new skins show at the next start")
                                       .arg(executable));
         m_bRestart = false;
@@ -356,6 +369,7 @@ int CClockWnd::OnTrayRButtonUp()
 QMenu *CClockWnd::ShowTrayMenu()
 {
     const QPoint cursor = QCursor::pos();
+    m_bAutoRun = m_autoStart.IsAutoRun();
     for (QAction *action : m_menuTray->actions()) {
         if (action->data().toInt() == IdAutoStart)
             action->setChecked(m_bAutoRun);

@@ -16,6 +16,7 @@
 class ReminderPopup;
 
 #include "app/TrayIcon.h"
+#include "platform/AppPaths.h"
 #include "platform/AutoStart.h"
 #include "platform/LocalTime.h"
 #include "platform/WindowDrag.h"
@@ -42,6 +43,8 @@ public:
     // `programDirectory` holds the skins and settings, `autostartFolder` the logon entry; the
     // program passes its own folder and the system's autostart folder.
     CClockWnd(const QString &programDirectory, const QString &autostartFolder);
+    // The files live where `paths` says: the program directory, or the user's folders.
+    explicit CClockWnd(const platform::AppPaths &paths);
     ~CClockWnd() override;
 
     // The creation sequence: settings, skins, window size and outline, timer, stacking, opacity.
@@ -128,7 +131,7 @@ private:
 
     ReminderMap m_mapReminders;
     std::vector<std::unique_ptr<ReminderPopup>> m_arrPopups;
-    QString m_strProgramDir;
+    platform::AppPaths m_paths;
     QString m_strBkPath;
     QString m_strNumPath;
     QString m_strIniPath;
