@@ -15,19 +15,18 @@
 namespace {
 
 // A Wayland client can neither place itself nor stay on top: use X11 (XWayland) unless the user
-// chose a platform. Without any X display the clock still runs, as a Wayland client.
-void ChoosePlatform()
+// chose a platform. Without any X display the clock still runs, as a Wayland client; returns
+// true then.
+bool ChoosePlatform()
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return;
+        return false;
     if (qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "wayland");
-        std::fputs("dovetock: no X display; running as a Wayland client, where the clock cannot choose its "
-                   "place or stay above other windows and may show as a plain rectangle\n",
-                   stderr);
-        return;
+        return true;
     }
     qputenv("QT_QPA_PLATFORM", "xcb");
+    return false;
 }
 
 // Reads the command line; settles --help, --version and --quit, and hands "show" or "settings"
@@ -76,7 +75,7 @@ int HandOver(QByteArray &command, QString &socketName)
 
 int main(int argc, char **argv)
 {
-    ChoosePlatform();
+    const bool waylandOnly = ChoosePlatform();
     QByteArray command;
     QString socketName;
     {
@@ -87,6 +86,10 @@ int main(int argc, char **argv)
         if (code >= 0)
             return code;
     }
+    if (waylandOnly)
+        std::fputs("dovetock: no X display; running as a Wayland client, where the clock cannot choose its "
+                   "place or stay above other windows and may show as a plain rectangle\n",
+                   stderr);
     CClockApp app(argc, argv);
     return app.Run(socketName, command);
 }
