@@ -51,11 +51,6 @@ bool CClockApp::InitInstance()
     return true;
 }
 
-int CClockApp::Run()
-{
-    InitInstance();
-    return QApplication::exec();
-}
 
 int CClockApp::Run(const QString &socketName, const QByteArray &command)
 {
@@ -64,9 +59,10 @@ int CClockApp::Run(const QString &socketName, const QByteArray &command)
     QElapsedTimer waited;
     waited.start();
     while (!server.Listen(socketName)) {
-        if (SendToRunningClock(socketName, command, 1000) == SendResult::Answered)
+        const SendResult result = SendToRunningClock(socketName, command, 1000);
+        if (result == SendResult::Answered)
             return 0;
-        if (waited.elapsed() > 5000) {
+        if (result == SendResult::NoClock || waited.elapsed() > 5000) {
             platform::LogProblem(QStringLiteral("cannot listen on %1; another start will open another clock")
                                      .arg(socketName));
             break;

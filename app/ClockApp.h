@@ -14,10 +14,9 @@ public:
 
     // Creates and shows the clock window; always succeeds.
     bool InitInstance();
-    // Runs the event loop until the clock window is destroyed.
-    int Run();
     // Becomes the one clock of `socketName` and runs it, carrying out `command` ("show" or
-    // "settings"); hands the command to a clock that took the name meanwhile and returns 0.
+    // "settings") until the clock window is destroyed; hands the command to a clock that took the
+    // name meanwhile and returns 0.
     int Run(const QString &socketName, const QByteArray &command);
 
 private:
