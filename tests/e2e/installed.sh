@@ -35,7 +35,8 @@ as_user() { "${as_user[@]}" "$@"; }
 chmod 700 "$run"
 cfg="$home/.config/dovetock"
 entry="$home/.config/autostart/Dovetick.desktop"
-clock() { as_user "$prefix/bin/dovetock" "$@"; }
+# A start that should hand over and end: it must not stay as a clock of its own.
+clock() { timeout 30 "${as_user[@]}" "$prefix/bin/dovetock" "$@"; }
 start() {
   "${as_user[@]}" "$prefix/bin/dovetock" >"$E2E_TMP/clock.log" 2>&1 &
   pid=$!
