@@ -1,9 +1,15 @@
 // Application start-up: fonts, message boxes and the clock window.
 #include "app/ClockApp.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFont>
 #include <QMessageBox>
+#include <QThread>
+#include <QTimer>
+
+#include "app/SingleInstance.h"
+#include "platform/AppPaths.h"
 
 #include "platform/ProgramDir.h"
 #include "platform/UserMessage.h"
@@ -22,7 +28,7 @@ void SubstituteFonts()
 
 CClockApp::CClockApp(int &argc, char **argv)
     : m_app(argc, argv)
-    , m_wndClock(platform::GetProgramDirectory(), platform::AutoStart::SystemFolder())
+    , m_wndClock(platform::AppPaths::ForThisProgram())
 {
 }
 
@@ -45,8 +51,49 @@ bool CClockApp::InitInstance()
     return true;
 }
 
-int CClockApp::Run()
+
+int CClockApp::Run(const QString &socketName, const QByteArray &command)
 {
+    InstanceServer server([this](const QByteArray &received) { return OnCommand(received); });
+    // A clock that is ending (a restart after a skin change) holds the name for a moment.
+    QElapsedTimer waited;
+    waited.start();
+    while (!server.Listen(socketName)) {
+        const SendResult result = SendToRunningClock(socketName, command, 1000);
+        if (result == SendResult::Answered)
+            return 0;
+        if (result == SendResult::NoClock || waited.elapsed() > 5000) {
+            platform::LogProblem(QStringLiteral("cannot listen on %1; another start will open another clock")
+                                     .arg(socketName));
+            break;
+        }
+        QThread::msleep(100);
+    }
     InitInstance();
+    if (command == "settings")
+        QTimer::singleShot(0, &m_wndClock, [this] { OpenSettings(); });
     return QApplication::exec();
+}
+
+bool CClockApp::OnCommand(const QByteArray &command)
+{
+    if (command == "show" || command == "settings") {
+        m_wndClock.show();
+        if (command == "settings")
+            QTimer::singleShot(0, &m_wndClock, [this] { OpenSettings(); });
+        return true;
+    }
+    if (command == "quit") {
+        QTimer::singleShot(0, &m_wndClock, [this] { m_wndClock.DestroyWindow(); });
+        return true;
+    }
+    return false;
+}
+
+void CClockApp::OpenSettings()
+{
+    for (QAction *action : m_wndClock.TrayMenu()->actions()) {
+        if (action->data().toInt() == CClockWnd::IdConfigure)
+            action->trigger();
+    }
 }

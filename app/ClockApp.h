@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QByteArray>
+#include <QString>
 
 #include "app/ClockWnd.h"
 
@@ -12,10 +14,16 @@ public:
 
     // Creates and shows the clock window; always succeeds.
     bool InitInstance();
-    // Runs the event loop until the clock window is destroyed.
-    int Run();
+    // Becomes the one clock of `socketName` and runs it, carrying out `command` ("show" or
+    // "settings") until the clock window is destroyed; hands the command to a clock that took the
+    // name meanwhile and returns 0.
+    int Run(const QString &socketName, const QByteArray &command);
 
 private:
+    // Carries out a command of a later start; false for an unknown one.
+    bool OnCommand(const QByteArray &command);
+    void OpenSettings();
+
     QApplication m_app;
     CClockWnd m_wndClock;
 };

@@ -61,8 +61,13 @@ constexpr std::array<DigitCopy, 10> kCopies{{
 } // namespace
 
 CClockWnd::CClockWnd(const QString &programDirectory, const QString &autostartFolder)
-    : m_strProgramDir(programDirectory)
-    , m_autoStart(autostartFolder)
+    : CClockWnd(platform::AppPaths::Portable(programDirectory, autostartFolder))
+{
+}
+
+CClockWnd::CClockWnd(const platform::AppPaths &paths)
+    : m_paths(paths)
+    , m_autoStart(paths.AutostartFolder())
     , m_position([this](QPoint pos) { SaveLocation(pos.x(), pos.y()); })
 {
 }
@@ -75,13 +80,12 @@ CClockWnd::~CClockWnd()
 
 void CClockWnd::Create(const QString &windowName)
 {
-    const QString &dir = m_strProgramDir;
-    m_strIniPath = dir + QStringLiteral("/config.ini");
+    m_strIniPath = m_paths.ConfigFile(QStringLiteral("config.ini"));
     LoadReminders();
     LoadConfig();
 
-    m_arrBkNames = EnumSkins(dir, QStringLiteral("BK"));
-    m_arrNumNames = EnumSkins(dir, QStringLiteral("NUM"));
+    m_arrBkNames = m_paths.Skins(QStringLiteral("BK"));
+    m_arrNumNames = m_paths.Skins(QStringLiteral("NUM"));
 
     m_strBkPath = ChooseSkin(m_strBkName, m_arrBkNames, QStringLiteral("BK"),
                              FallbackBackgroundPath(), "background");
@@ -134,28 +138,30 @@ QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QSt
         return ok;
     };
     const int start = names.isEmpty() ? 0 : RandomIndex(0, static_cast<int>(names.size()) - 1);
-    const std::optional<SkinPick> pick = PickSkin(m_strProgramDir, names, name, extension, start, usable);
+    const std::optional<SkinPick> pick = PickSkin([this, &extension](const QString &skin) { return m_paths.SkinFile(skin, extension); },
+                                                  names, name, extension, start, usable);
     const QString instead = pick ? QStringLiteral("taking %1").arg(pick->path) : QStringLiteral("using the built-in skin");
     for (const QString &path : refused)
         platform::LogProblem(QStringLiteral("%1 %2 is not a usable picture; %3").arg(QLatin1String(kind), path, instead));
-    if (!name.isEmpty() && FindSkinFile(m_strProgramDir, name, extension).isEmpty())
+    if (!name.isEmpty() && m_paths.SkinFile(name, extension).isEmpty())
         platform::LogProblem(QStringLiteral("the %1 skin %2 is missing; %3").arg(QLatin1String(kind), name, instead));
     if (!pick && refused.isEmpty())
         platform::LogProblem(QStringLiteral("no %1 skin (*.%2) in %3; using the built-in skin")
-                                 .arg(QLatin1String(kind), extension, m_strProgramDir));
+                                 .arg(QLatin1String(kind), extension, m_paths.SkinDirectories().join(QStringLiteral(", "))));
     name = pick ? pick->name : QString();
     return pick ? pick->path : fallbackPath;
 }
 
 void CClockWnd::LoadReminders()
 {
-    ::LoadReminders(m_mapReminders, m_strProgramDir + QStringLiteral("/notify.dat"),
+    ::LoadReminders(m_mapReminders, m_paths.ConfigFile(QStringLiteral("notify.dat")),
                     platform::CurrentMoment());
 }
 
 bool CClockWnd::SaveReminders()
 {
-    return ::SaveReminders(m_mapReminders, m_strProgramDir + QStringLiteral("/notify.dat"));
+    m_paths.MakeConfigDirectory();
+    return ::SaveReminders(m_mapReminders, m_paths.ConfigFile(QStringLiteral("notify.dat")));
 }
 
 void CClockWnd::CheckReminders(int hour, int minute, int second, platform::Moment now)
@@ -178,7 +184,7 @@ void CClockWnd::ShowReminderPopup(const std::string &message)
     std::erase_if(m_arrPopups, [](const std::unique_ptr<ReminderPopup> &popup) { return popup->isHidden(); });
     auto popup = std::make_unique<ReminderPopup>();
     popup->SetMessage(platform::FromGbk(message));
-    popup->Create(m_strProgramDir + QLatin1Char('/') + ReminderPopup::PictureFileName());
+    popup->Create(m_paths.DataFile(ReminderPopup::PictureFileName()));
     const ReminderPopup *id = popup.get();
     const auto quiet = [this, id] { m_alert.PopupQuieted(id); };
     connect(popup.get(), &ReminderPopup::clicked, this, quiet);
@@ -230,12 +236,14 @@ void CClockWnd::PlaceWindow()
 
 void CClockWnd::SaveSkin(const QString &background, const QString &number)
 {
+    m_paths.MakeConfigDirectory();
     platform::WriteIniString(m_strIniPath, QStringLiteral("skin"), QStringLiteral("background"), background);
     platform::WriteIniString(m_strIniPath, QStringLiteral("skin"), QStringLiteral("number"), number);
 }
 
 void CClockWnd::SaveLocation(int x, int y)
 {
+    m_paths.MakeConfigDirectory();
     platform::WriteIniInt(m_strIniPath, QStringLiteral("location"), QStringLiteral("x"), x);
     platform::WriteIniInt(m_strIniPath, QStringLiteral("location"), QStringLiteral("y"), y);
 }
@@ -243,8 +251,14 @@ void CClockWnd::SaveLocation(int x, int y)
 void CClockWnd::OnAutoStart()
 {
     m_bAutoRun = !m_bAutoRun;
+    m_paths.MakeConfigDirectory();
     platform::WriteIniInt(m_strIniPath, QStringLiteral("autorun"), QStringLiteral("enable"), m_bAutoRun ? 1 : 0);
-    m_autoStart.SetAutoRun(m_bAutoRun);
+    if (!m_autoStart.SetAutoRun(m_bAutoRun)) {
+        platform::ShowUserMessage(m_bAutoRun
+            ? QStringLiteral("无法写入 %1，时钟不会在登录时自动启动").arg(m_autoStart.EntryPath())
+            : QStringLiteral("无法删除 %1，时钟仍会在登录时自动启动").arg(m_autoStart.EntryPath()));
+    }
+    m_bAutoRun = m_autoStart.IsAutoRun();
 }
 
 void CClockWnd::OnAlertSound()
@@ -275,7 +289,7 @@ void CClockWnd::Restart()
 {
     // Without a new instance the old one keeps running, so the clock never simply disappears.
     const QString executable = platform::ExecutablePath();
-    if (!QProcess::startDetached(executable, {}, m_strProgramDir)) {
+    if (!QProcess::startDetached(executable, {}, m_paths.ProgramDirectory())) {
         platform::ShowUserMessage(QStringLiteral("cannot start %1 again; the new skins show at the next start")
                                       .arg(executable));
         m_bRestart = false;
@@ -409,6 +423,7 @@ int CClockWnd::OnTrayRButtonUp()
 QMenu *CClockWnd::ShowTrayMenu()
 {
     const QPoint cursor = QCursor::pos();
+    m_bAutoRun = m_autoStart.IsAutoRun();
     for (QAction *action : m_menuTray->actions()) {
         if (action->data().toInt() == IdAutoStart)
             action->setChecked(m_bAutoRun);

@@ -17,6 +17,7 @@ class ReminderPopup;
 
 #include "alert/Alert.h"
 #include "app/TrayIcon.h"
+#include "platform/AppPaths.h"
 #include "platform/AutoStart.h"
 #include "platform/LocalTime.h"
 #include "platform/PositionRecorder.h"
@@ -45,6 +46,8 @@ public:
     // `programDirectory` holds the skins and settings, `autostartFolder` the logon entry; the
     // program passes its own folder and the system's autostart folder.
     CClockWnd(const QString &programDirectory, const QString &autostartFolder);
+    // The files live where `paths` says: the program directory, or the user's folders.
+    explicit CClockWnd(const platform::AppPaths &paths);
     ~CClockWnd() override;
 
     // The creation sequence: settings, skins, window size and outline, timer, stacking, opacity.
@@ -137,7 +140,7 @@ private:
 
     ReminderMap m_mapReminders;
     std::vector<std::unique_ptr<ReminderPopup>> m_arrPopups;
-    QString m_strProgramDir;
+    platform::AppPaths m_paths;
     QString m_strBkPath;
     QString m_strNumPath;
     QString m_strIniPath;

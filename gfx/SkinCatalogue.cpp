@@ -56,7 +56,8 @@ QString FindSkinFile(const QString &directory, const QString &name, const QStrin
     return found;
 }
 
-std::optional<SkinPick> PickSkin(const QString &directory, const QStringList &names, const QString &configured,
+std::optional<SkinPick> PickSkin(const std::function<QString(const QString &name)> &locate, const QStringList &names,
+                                 const QString &configured,
                                  const QString &extension, int start,
                                  const std::function<bool(const QString &path)> &usable)
 {
@@ -66,7 +67,7 @@ std::optional<SkinPick> PickSkin(const QString &directory, const QStringList &na
     for (qsizetype i = 0; i < names.size(); ++i)
         order.append(names.at((start + i) % names.size()));
     for (const QString &candidate : order) {
-        const QString path = FindSkinFile(directory, candidate, extension);
+        const QString path = locate(candidate);
         if (!path.isEmpty() && usable(path)) {
             const QString fileName = QFileInfo(path).fileName();
             return SkinPick{fileName.left(fileName.size() - extension.size() - 1), path};

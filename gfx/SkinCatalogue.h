@@ -28,7 +28,8 @@ struct SkinPick {
 
 // The skin to show: `configured` when it is set and usable, otherwise the listed skins from
 // position `start` on (wrapping round), skipping the ones `usable` refuses. Nothing when no
-// skin of the list is usable.
-std::optional<SkinPick> PickSkin(const QString &directory, const QStringList &names, const QString &configured,
+// skin of the list is usable. `locate` gives a named skin's file path, empty when it has none.
+std::optional<SkinPick> PickSkin(const std::function<QString(const QString &name)> &locate, const QStringList &names,
+                                 const QString &configured,
                                  const QString &extension, int start,
                                  const std::function<bool(const QString &path)> &usable);

@@ -7,6 +7,7 @@
 
 #include "app/ClockWnd.h"
 #include "platform/IniFile.h"
+#include "platform/UserMessage.h"
 #include "reminders/ReminderMap.h"
 #include "reminders/ReminderStore.h"
 #include "gfx/BitmapFile.h"
@@ -303,6 +304,34 @@ private slots:
         QTRY_COMPARE(QPoint(wnd.m_nX, wnd.m_nY), at);
         wnd.DestroyWindow();
         QCOMPARE(ReadAll(ini), file(at));
+    }
+
+    // A failed write of the entry is shown once; the tick follows the entry on disk.
+    void autostartFollowsTheEntry()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("autostart"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(QFile::copy(m_dir.filePath("Face.BK"), dir.filePath("Face.BK")));
+        QVERIFY(platform::WriteIniInt(dir.filePath("config.ini"), "autorun", "enable", 0));
+        QStringList shown;
+        const auto previous = platform::SetUserMessageHandler([&](const QString &text) { shown << text; });
+        CClockWnd blocked(dir.path(), blocker.fileName());
+        blocked.Create(QStringLiteral("Dovetock"));
+        MenuAction(blocked, CClockWnd::IdAutoStart)->trigger();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(!blocked.AutoRunChecked());
+        platform::SetUserMessageHandler(previous);
+
+        QTemporaryDir autostart;
+        CClockWnd wnd(dir.path(), autostart.path());
+        wnd.Create(QStringLiteral("Dovetock")); // enable=1 now: the entry is written
+        QVERIFY(wnd.AutoRunChecked());
+        QVERIFY(QFile::remove(autostart.filePath("Dovetick.desktop")));
+        wnd.ShowTrayMenu();
+        QVERIFY(!MenuAction(wnd, CClockWnd::IdAutoStart)->isChecked());
+        wnd.TrayMenu()->hide();
     }
 
     void loadedRemindersFireFromTheTick()

@@ -51,16 +51,17 @@ TEST(PickSkin, DamagedSkinsAreSkipped)
         ASSERT_TRUE(QFile(dir.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly)) << name;
     const QStringList names{"Bad", "Good", "Worse"};
     const auto good = [](const QString &path) { return path.endsWith(QStringLiteral("Good.bk")); };
+    const auto inDir = [&dir](const QString &name) { return FindSkinFile(dir.path(), name, QStringLiteral("BK")); };
     for (const char *configured : {"", "bad", "Missing", "GOOD"}) {
         for (int start = 0; start < 3; ++start) {
-            const auto pick = PickSkin(dir.path(), names, QString::fromUtf8(configured), QStringLiteral("BK"), start, good);
+            const auto pick = PickSkin(inDir, names, QString::fromUtf8(configured), QStringLiteral("BK"), start, good);
             ASSERT_TRUE(pick) << configured << start;
             EXPECT_EQ(pick->name, QStringLiteral("Good"));
             EXPECT_EQ(pick->path, dir.filePath(QStringLiteral("Good.bk")));
         }
     }
-    EXPECT_FALSE(PickSkin(dir.path(), names, QString(), QStringLiteral("BK"), 1, [](const QString &) { return false; }));
-    EXPECT_FALSE(PickSkin(dir.path(), {}, QString(), QStringLiteral("BK"), 0, good));
+    EXPECT_FALSE(PickSkin(inDir, names, QString(), QStringLiteral("BK"), 1, [](const QString &) { return false; }));
+    EXPECT_FALSE(PickSkin(inDir, {}, QString(), QStringLiteral("BK"), 0, good));
 }
 
 TEST(RandomIndex, StaysInRange)

@@ -1,4 +1,5 @@
-// artgen: draws the default skins ("skins DIR") or the pictures compiled into the program ("resources DIR").
+// artgen: draws the default skins ("skins DIR"), the pictures compiled into the program ("resources DIR")
+// or the program icon for the icon theme ("icons DIR").
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -69,12 +70,21 @@ std::vector<Output> Resources()
     return outputs;
 }
 
+// The program icon for the desktop's icon theme: SIZExSIZE/apps/dovetock.png.
+std::vector<Output> ThemeIcons()
+{
+    std::vector<Output> outputs;
+    for (int size : {32, 48, 256})
+        outputs.push_back({QString("%1x%1/apps/dovetock.png").arg(size), [size] { return ProgramIconImage(size); }, false});
+    return outputs;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: artgen skins|resources DIRECTORY\n");
+        std::fprintf(stderr, "usage: artgen skins|resources|icons DIRECTORY\n");
         return 2;
     }
     const QString what = QString::fromLocal8Bit(argv[1]);
@@ -83,6 +93,8 @@ int main(int argc, char **argv)
         return WriteAll(directory, Skins()) ? 0 : 1;
     if (what == "resources")
         return WriteAll(directory, Resources()) ? 0 : 1;
-    std::fprintf(stderr, "artgen: unknown set \"%s\"; use skins or resources\n", argv[1]);
+    if (what == "icons")
+        return WriteAll(directory, ThemeIcons()) ? 0 : 1;
+    std::fprintf(stderr, "artgen: unknown set \"%s\"; use skins, resources or icons\n", argv[1]);
     return 2;
 }

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build folder given and checks its files, its Depends line
+# and that its desktop entry and AppStream data validate.
+set -euo pipefail
+build=${1:?build folder}
+tmp=$(mktemp -d /tmp/dovetock-deb.XXXXXX)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp" >"$tmp/cpack.log" 2>&1 || { cat "$tmp/cpack.log" >&2; fail "cpack failed"; }
+deb=$(find "$tmp" -maxdepth 1 -name 'dovetock_*.deb')
+[ -n "$deb" ] || fail "cpack made no dovetock_*.deb"
+
+files=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for file in usr/bin/dovetock usr/share/applications/dovetock.desktop usr/share/dovetock/通知.MSG \
+  usr/share/icons/hicolor/48x48/apps/dovetock.png usr/share/icons/hicolor/256x256/apps/dovetock.png \
+  usr/share/metainfo/io.github.dovetock.dovetock.metainfo.xml; do
+  grep -qx "./$file" <<<"$files" || fail "the package lacks $file"
+done
+grep -q '^./usr/share/dovetock/.*\.BK$' <<<"$files" || fail "the package ships no background"
+grep -q '^./usr/share/dovetock/.*\.NUM$' <<<"$files" || fail "the package ships no digit strip"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-arphic-uming fonts-arphic-ukai; do
+  grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
+done
+
+dpkg-deb -x "$deb" "$tmp/root"
+desktop-file-validate "$tmp/root/usr/share/applications/dovetock.desktop" || fail "the desktop entry does not validate"
+appstreamcli validate --no-net "$tmp/root/usr/share/metainfo/io.github.dovetock.dovetock.metainfo.xml" >/dev/null ||
+  fail "the AppStream data does not validate"
+echo "package: $(basename "$deb"); Depends: $depends"

@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# The installed program used by an ordinary user with a fresh home: settings, reminders, autostart
+# and user skins live in the user's folders, one clock per session, nothing written to the install.
+source "$(dirname "$0")/lib.sh"
+
+e2e_start_display
+e2e_start_wm
+
+chmod 755 "$E2E_TMP"
+prefix="$E2E_TMP/prefix"
+cmake --install "$E2E_BUILD_DIR/.." --prefix "$prefix" >/dev/null || fail "cmake --install failed"
+share="$prefix/share/dovetock"
+mkdir -p "$E2E_TMP/spare"
+mv "$share"/*.BK "$share"/*.NUM "$E2E_TMP/spare/"
+for kind in BK NUM; do  # one shipped skin of each kind, so the face is known
+  mv "$(find "$E2E_TMP/spare" -name "*.$kind" | sort | head -n 1)" "$share/"
+done
+bk=$(find "$share" -name '*.BK')
+find "$prefix" -printf '%p %s %T@\n' | sort >"$E2E_TMP/prefix.before"
+
+home="$E2E_TMP/home"
+run="$E2E_TMP/run"
+mkdir -p "$home" "$run"
+if [ "$(id -u)" = 0 ]; then
+  user="dvtk$$"
+  useradd -M -d "$home" "$user" || fail "useradd failed"
+  trap 'e2e_cleanup; userdel "$user" 2>/dev/null || true' EXIT
+  chown "$user:" "$home" "$run"
+  as_user=(setpriv --reuid="$user" --regid="$user" --init-groups)
+else
+  as_user=()
+fi
+as_user+=(env -i HOME="$home" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$run")
+as_user() { "${as_user[@]}" "$@"; }
+chmod 700 "$run"
+cfg="$home/.config/dovetock"
+entry="$home/.config/autostart/Dovetick.desktop"
+# A start that should hand over and end: it must not stay as a clock of its own.
+clock() { timeout 30 "${as_user[@]}" "$prefix/bin/dovetock" "$@"; }
+start() {
+  "${as_user[@]}" "$prefix/bin/dovetock" >"$E2E_TMP/clock.log" 2>&1 &
+  pid=$!
+  E2E_PIDS+=("$pid")
+  wait_for 30 e2e_find_window "$pid" || { cat "$E2E_TMP/clock.log" >&2; fail "no clock window appeared"; }
+  win=$(e2e_find_window "$pid")
+  wait_for 30 e2e_tray_icons "$pid" || fail "no tray icon"
+}
+# Opens the tray menu and chooses the item N places down ("隐藏" is 1, "自动启动" 3).
+menu_item() {
+  local icon try
+  icon=$(e2e_tray_icons "$pid" | head -n 1)
+  for try in 1 2 3 4 5; do  # the icon may take clicks only once the tray has laid it out
+    xdotool mousemove --window "$icon" 8 8 click 3
+    wait_for 3 e2e_menu_window "$pid" && break
+  done
+  e2e_menu_window "$pid" >/dev/null || fail "the tray menu did not open"
+  xdotool key $(printf 'Down %.0s' $(seq "$1")) Return
+}
+
+# --- The first start shows the shipped skin and writes the user's own autostart entry.
+start
+read -r x y w h < <(e2e_geometry "$win")
+[ "$w $h" = "$(identify -format '%w %h' "BMP:$bk")" ] || fail "the clock is ${w}x$h, not the size of $bk"
+wait_for 10 test -f "$entry" || fail "no autostart entry at $entry"
+
+# --- "自动启动" removes and writes the entry again; the choice lands in config.ini.
+menu_item 3
+wait_for 10 test ! -e "$entry" || fail "unticking autostart left $entry"
+grep -qx 'enable=0' "$cfg/config.ini" || fail "config.ini does not hold enable=0"
+menu_item 3
+wait_for 10 test -f "$entry" || fail "ticking autostart wrote no entry"
+
+# --- A moved clock lands in config.ini.
+xdotool windowmove "$win" 300 200
+wait_for 10 grep -qx 'x=300' "$cfg/config.ini" || fail "the new place is not in config.ini"
+
+# --- A reminder typed into the sheet that --settings opens lands in notify.dat.
+clock --settings || fail "--settings failed"
+sheet() { xdotool search --onlyvisible --name '^Amberlane' 2>/dev/null | head -n 1; }
+wait_for 10 sheet || fail "--settings opened no sheet"
+wait_for 10 xdotool windowactivate --sync "$(sheet)"
+xdotool key Right Right Tab Tab
+xdotool type --delay 50 070500
+xdotool key Tab space Tab
+xdotool type --delay 50 'wake up'
+xdotool key Tab space
+wait_for 10 grep -qa 'wake up' "$cfg/notify.dat" || fail "the reminder is not in $cfg/notify.dat"
+xdotool key Escape
+
+# --- A second start shows the hidden clock and opens no second window or icon.
+menu_item 1
+wait_for 10 bash -c "! xwininfo -id $win | grep -q IsViewable" || fail "Hide left the clock on screen"
+clock || fail "the second start failed"
+wait_for 10 e2e_viewable "$win" || fail "the second start did not show the clock"
+[ "$(xdotool search --onlyvisible --name '^Dovetock$' | wc -l)" = 1 ] || fail "more than one clock window"
+[ "$(pgrep -c -f "^$prefix/bin/dovetock")" = 1 ] || fail "more than one clock process"
+[ "$(e2e_tray_icons "$pid" | wc -l)" = 1 ] || fail "more than one tray icon"
+
+# --- --quit ends it; with no clock it says so.
+clock --quit || fail "--quit failed"
+wait_for 10 e2e_process_gone "$pid" || fail "--quit left the clock running"
+! clock --quit 2>/dev/null || fail "--quit without a clock succeeded"
+
+# --- A skin in the user's folder is offered; a killed clock's socket does not block the next one.
+mine="$home/.local/share/dovetock/skins/Mine.BK"
+as_user mkdir -p "$(dirname "$mine")"
+as_user cp "$(find "$E2E_TMP/spare" -name '*.BK' | head -n 1)" "$mine"
+sed -i 's/^\[skin\]$/&\nbackground=Mine/' "$cfg/config.ini"
+grep -q '^background=Mine' "$cfg/config.ini" || printf '[skin]\nbackground=Mine\n' >>"$cfg/config.ini"
+start
+kill -KILL "$pid"
+start
+[ "$(e2e_geometry "$win" | cut -d' ' -f3,4)" = "$(identify -format '%w %h' "BMP:$mine")" ] ||
+  fail "the clock does not show the user's skin Mine.BK"
+[ -z "$(find "$prefix" -printf '%p %s %T@\n' | sort | diff - "$E2E_TMP/prefix.before")" ] ||
+  fail "something was written under the install prefix"
+echo "installed: skins, reminders, place and autostart in $home; one clock; --quit; user skin"
