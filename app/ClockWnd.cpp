@@ -319,13 +319,12 @@ void CClockWnd::OnTimer(platform::Moment now)
         if (copy.sourceX < 0 && shown[digit] != m_nDigits[digit])
             changed += QRect(m_ptDigits.x() + copy.dx, m_ptDigits.y(), copy.width, DigitBoxHeight);
     }
-    update(changed);
+    repaint(changed);
 
     if (local.day != m_nIconDay) {
         m_nIconDay = local.day;
         ModifyTrayIcon(DayIcon(m_nIconDay));
     }
-    RetryTrayIcon();
 }
 
 void CClockWnd::paintEvent(QPaintEvent *event)
