@@ -36,18 +36,15 @@ switches() {
   awk -v main="/proc/$1/task/$1/status" '/^voluntary_ctxt_switches/ {all += $2; if (FILENAME == main) own = $2}
     END {print own, all}' /proc/"$1"/task/*/status
 }
-# run_ns PID: nanoseconds all threads have run.
-run_ns() { awk '{s += $1} END {printf "%d", s}' /proc/"$1"/task/*/schedstat; }
-
 sleep 2
 declare -A before
-for i in "${!pids[@]}"; do before[$i]="$(switches "${pids[$i]}") $(run_ns "${pids[$i]}")"; done
+for i in "${!pids[@]}"; do before[$i]="$(switches "${pids[$i]}") $(bench_run_ns "${pids[$i]}")"; done
 sleep "$idle"
 declare -A fig
 for i in "${!pids[@]}"; do
   read -r o0 a0 n0 <<<"${before[$i]}"
   read -r o1 a1 <<<"$(switches "${pids[$i]}")"
-  n1=$(run_ns "${pids[$i]}")
+  n1=$(bench_run_ns "${pids[$i]}")
   fig[$i:0]=$(awk -v d=$((o1 - o0)) -v s="$idle" 'BEGIN {printf "%.2f", d / s}')
   fig[$i:1]=$(awk -v d=$((a1 - a0)) -v s="$idle" 'BEGIN {printf "%.2f", d / s}')
   fig[$i:2]=$(awk -v d=$((n1 - n0)) -v s="$idle" 'BEGIN {printf "%.1f", d / 1e6 * 60 / s}')

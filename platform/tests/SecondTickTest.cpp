@@ -35,9 +35,12 @@ TEST(SecondTick, EachSecondWorkedOnceAcrossSteps)
         std::vector<std::int64_t> worked;
         int offBeat = 0;
         int last = 0;
+        bool stepped = false;
         for (std::int64_t steady = 0; steady < 10000;) {
-            if (steady >= stepAt && offset == 1'700'000'000'123)
+            if (!stepped && steady >= stepAt) {
                 offset += r.step;
+                stepped = true;
+            }
             const std::int64_t wall = steady + offset;
             if (IsNewSecond(last, static_cast<int>(SecondOf(wall) % 60))) {
                 worked.push_back(SecondOf(wall));
