@@ -1,4 +1,4 @@
-// The clock window: creation sequence, face drawing, the 100 ms tick, tray menu and commands.
+// The clock window: creation sequence, face drawing, the once-a-second tick, tray menu and commands.
 #include "app/ClockWnd.h"
 
 #include <QCloseEvent>
@@ -26,6 +26,7 @@
 #include "platform/IniFile.h"
 #include "platform/ProgramDir.h"
 #include "platform/ScreenPlacement.h"
+#include "platform/SecondTick.h"
 #include "popup/ReminderPopup.h"
 #include "platform/TaskbarHint.h"
 #include "platform/UserMessage.h"
@@ -116,7 +117,8 @@ void CClockWnd::Create(const QString &windowName)
     OnCreate();
 
     BuildShape();
-    m_timer.start(ClockTimerMs, Qt::PreciseTimer, this);
+    // The first wake comes at once and shows the time; each wake arms the next one.
+    m_timer.start(0, Qt::PreciseTimer, this);
     setCursor(ArrowCursor());
     setWindowOpacity(200.0 / 255.0);
 }
@@ -355,30 +357,41 @@ void CClockWnd::BuildShape()
 
 void CClockWnd::timerEvent(QTimerEvent *event)
 {
-    if (event->timerId() == m_timer.timerId())
-        OnTimer(platform::CurrentMoment());
-    else
+    if (event->timerId() != m_timer.timerId()) {
         QWidget::timerEvent(event);
+        return;
+    }
+    // Second-aligned rather than polled: see platform/SecondTick.h.
+    const std::int64_t woke = platform::WallClockMs();
+    OnTimer(platform::SecondOf(woke));
+    if (!m_bDestroyed)
+        m_timer.start(platform::TickDelayMs(woke, platform::WallClockMs()), Qt::PreciseTimer, this);
 }
 
 void CClockWnd::OnTimer(platform::Moment now)
 {
     const platform::LocalFields local = platform::ToLocal(now);
-    if (local.second == m_nLastSecond)
+    if (!platform::IsNewSecond(m_nLastSecond, local.second))
         return;
-    m_nLastSecond = local.second;
+    const std::array<int, 6> shown = m_nDigits;
     m_nDigits = {local.hour / 10, local.hour % 10, local.minute / 10,
                  local.minute % 10, local.second / 10, local.second % 10};
 
     CheckReminders(local.hour, local.minute, local.second, now);
 
-    update(QRect(m_ptDigits, QSize(DigitBoxWidth, DigitBoxHeight)));
+    // Only the glyphs that changed are drawn again: usually the last digit alone.
+    QRegion changed;
+    for (const DigitCopy &copy : kCopies) {
+        const auto digit = static_cast<std::size_t>(-copy.sourceX - 1);
+        if (copy.sourceX < 0 && shown[digit] != m_nDigits[digit])
+            changed += QRect(m_ptDigits.x() + copy.dx, m_ptDigits.y(), copy.width, DigitBoxHeight);
+    }
+    repaint(changed);
 
     if (local.day != m_nIconDay) {
         m_nIconDay = local.day;
         ModifyTrayIcon(DayIcon(m_nIconDay));
     }
-    RetryTrayIcon();
 }
 
 void CClockWnd::paintEvent(QPaintEvent *event)

@@ -33,7 +33,6 @@ class CClockWnd : public QWidget, public CTrayIcon, public ClockAccess
 
 public:
     static constexpr int ClockTimerId = 6000;
-    static constexpr int ClockTimerMs = 100;
     static constexpr int DigitBoxWidth = 110;
     static constexpr int DigitBoxHeight = 25;
     // Menu command ids.

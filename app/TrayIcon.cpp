@@ -70,16 +70,9 @@ void CTrayIcon::AddTrayIcon(QObject *owner, const QIcon &icon)
                              break;
                          }
                      });
-    ShowIfTrayAvailable();
-}
-
-void CTrayIcon::ShowIfTrayAvailable()
-{
-    m_bInTray = QSystemTrayIcon::isSystemTrayAvailable();
-    if (m_bInTray) {
-        m_tray->hide();
-        m_tray->show();
-    }
+    // Shown even without a notification area: Qt embeds the icon whenever one appears (also after
+    // start-up, or again after a restart of the panel), with no polling by the clock.
+    m_tray->show();
 }
 
 void CTrayIcon::ModifyTrayIcon(const QIcon &icon)
@@ -104,11 +97,4 @@ void CTrayIcon::DeleteTrayIcon()
     if (m_tray)
         m_tray->hide();
     m_tray.reset();
-    m_bInTray = false;
-}
-
-void CTrayIcon::RetryTrayIcon()
-{
-    if (m_tray && !m_bInTray)
-        ShowIfTrayAvailable();
 }

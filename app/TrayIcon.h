@@ -37,14 +37,9 @@ protected:
     void SetTrayTip(const QString &text);
     // Removes the icon from the notification area.
     void DeleteTrayIcon();
-    // Shows the icon again once a notification area has appeared after start-up.
-    void RetryTrayIcon();
 
     QObject *m_pTrayOwner = nullptr;
 
 private:
-    void ShowIfTrayAvailable();
-
     std::unique_ptr<QSystemTrayIcon> m_tray;
-    bool m_bInTray = false;
 };

@@ -5,6 +5,9 @@
 // Usage: mapwatch --pid PID [--count N] NAME
 //   Watches the running process PID and prints "<wall-clock milliseconds> <window>" for each of
 //   its windows named NAME (which may be empty) as it is mapped; ends after N of them.
+// Usage: mapwatch --face WINDOW SECONDS
+//   Reads the window's pixels every millisecond for SECONDS and prints, for each wall-clock second
+//   in which they changed, how many milliseconds after that second's start they first did.
 #include <xcb/xcb.h>
 
 #include <chrono>
@@ -14,6 +17,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -106,10 +110,48 @@ int StartAndWatch(xcb_connection_t *c, char **program, const std::string &wanted
     return 1;
 }
 
+double WallMs()
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::system_clock::now().time_since_epoch()).count();
+}
+
+int WatchFace(xcb_connection_t *c, xcb_window_t w, long seconds)
+{
+    xcb_get_geometry_reply_t *geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr);
+    if (!geometry)
+        return 1;
+    const std::uint16_t width = geometry->width;
+    const std::uint16_t height = geometry->height;
+    std::free(geometry);
+    std::vector<std::uint8_t> last;
+    long long lastSecond = -1;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (std::chrono::steady_clock::now() < end) {
+        xcb_get_image_reply_t *image = xcb_get_image_reply(
+            c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, w, 0, 0, width, height, ~0u), nullptr);
+        const double now = WallMs();
+        if (!image)
+            return 1;
+        const std::uint8_t *data = xcb_get_image_data(image);
+        std::vector<std::uint8_t> pixels(data, data + xcb_get_image_data_length(image));
+        std::free(image);
+        const auto second = static_cast<long long>(now / 1000);
+        if (!last.empty() && pixels != last && second != lastSecond) {
+            std::printf("%.1f\n", now - 1000.0 * static_cast<double>(second));
+            std::fflush(stdout);
+            lastSecond = second;
+        }
+        last.swap(pixels);
+        usleep(1000);
+    }
+    return 0;
+}
+
 int Usage()
 {
     std::fprintf(stderr, "usage: mapwatch NAME PROGRAM [ARGS...]\n"
-                         "       mapwatch --pid PID [--count N] NAME\n");
+                         "       mapwatch --pid PID [--count N] NAME\n"
+                         "       mapwatch --face WINDOW SECONDS\n");
     return 2;
 }
 
@@ -120,6 +162,17 @@ int main(int argc, char **argv)
     long pid = 0;
     long count = 1;
     int arg = 1;
+    if (argc > 1 && std::strcmp(argv[1], "--face") == 0) {
+        if (argc != 4)
+            return Usage();
+        xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(c))
+            return 2;
+        const int result = WatchFace(c, static_cast<xcb_window_t>(std::strtoul(argv[2], nullptr, 0)),
+                                     std::strtol(argv[3], nullptr, 10));
+        xcb_disconnect(c);
+        return result;
+    }
     if (argc > 1 && std::strcmp(argv[1], "--pid") == 0) {
         if (argc < 4)
             return Usage();

@@ -35,8 +35,9 @@ bench_program_dir() {
   echo "$bench_work/prog/dovetock"
 }
 
-bench_ticks=$(getconf CLK_TCK)
-bench_cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Nanoseconds all threads of a process have run: finer than the 10 ms ticks of /proc/PID/stat,
+# which an idle clock stays below.
+bench_run_ns() { awk '{s += $1} END {printf "%d", s}' /proc/"$1"/task/*/schedstat; }
 
 # bench_measure WINDOW_NAME PROGRAM [ARGS...]: starts the program `runs` times (default 5) and
 # prints "median_start_ms peak_rss_kib cpu_ms_per_idle_minute"; the last start is left idle for
@@ -58,15 +59,15 @@ bench_measure() {
     if ((i < ${runs:-5} - 1)); then kill "$pid"; wait "$pid" 2>/dev/null || true; fi
   done
   sleep 2
-  t0=$(bench_cpu_ticks "$pid")
+  t0=$(bench_run_ns "$pid")
   sleep "$idle"
-  t1=$(bench_cpu_ticks "$pid")
+  t1=$(bench_run_ns "$pid")
   rss=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
-  awk -v d=$((t1 - t0)) -v hz="$bench_ticks" -v s="$idle" -v m="$median" -v r="$rss" \
-    'BEGIN {printf "%s %d %.0f\n", m, r, 1000 * (d / hz) * 60 / s}'
+  awk -v d=$((t1 - t0)) -v s="$idle" -v m="$median" -v r="$rss" \
+    'BEGIN {printf "%s %d %.1f\n", m, r, d / 1e6 * 60 / s}'
 }
 
 # bench_ratio A B: A / B with two decimals, or n/a when B is 0.

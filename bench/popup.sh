@@ -6,7 +6,7 @@
 # Usage: bench/popup.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 build=${1:-build}
-latency_runs=6   # clock starts, each at its own phase of the 100 ms tick against the second
+latency_runs=6   # clock starts, each at its own phase against the second
 per_run=3        # reminders one second apart in each of them
 first_group=20   # memory: popups in the first two seconds ...
 total=100        # ... and in all, ten to a second

@@ -133,6 +133,23 @@ private slots:
         QCOMPARE(wnd.Digits(), (std::array<int, 6>{2, 3, 5, 9, 5, 9}));
     }
 
+    void tickRedrawsEveryChangedDigit()
+    {
+        CClockWnd wnd(m_dir.path(), m_autostart.path());
+        wnd.Create(QStringLiteral("Dovetock"));
+        wnd.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wnd));
+        // Ticks that change the second, both second digits, the minutes, the hours: what the tick
+        // drew into the window matches a drawing of the whole face.
+        const int times[][3] = {{9, 5, 7}, {9, 5, 8}, {9, 5, 19}, {9, 16, 20}, {20, 0, 21}};
+        for (const auto &t : times) {
+            wnd.OnTimer(platform::FromLocal(2026, 3, 14, t[0], t[1], t[2]));
+            QCoreApplication::processEvents();
+            QCOMPARE(wnd.screen()->grabWindow(wnd.winId()).toImage().convertToFormat(QImage::Format_RGB32),
+                     wnd.grab().toImage().convertToFormat(QImage::Format_RGB32));
+        }
+    }
+
     void unusableSkinsFallBack()
     {
         // A configured skin that does not exist is replaced by an available one.
