@@ -1,8 +1,6 @@
 // Position writes at the end of a drag.
 #include "platform/PositionRecorder.h"
 
-#include <QGuiApplication>
-
 namespace platform {
 
 PositionRecorder::PositionRecorder(std::function<void(QPoint)> save, int restMs)
@@ -10,7 +8,7 @@ PositionRecorder::PositionRecorder(std::function<void(QPoint)> save, int restMs)
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(restMs);
-    connect(&m_timer, &QTimer::timeout, this, [this] { Rest(false); });
+    connect(&m_timer, &QTimer::timeout, this, [this] { Rest(); });
 }
 
 void PositionRecorder::UserMoveStarted()
@@ -29,15 +27,12 @@ void PositionRecorder::Moved(QPoint pos)
 
 void PositionRecorder::UserMoveEnded()
 {
-    Rest(true);
+    Rest();
 }
 
-void PositionRecorder::Rest(bool released)
+void PositionRecorder::Rest()
 {
     m_timer.stop();
-    // A move by the window manager may swallow the release; the button state then tells.
-    if (released || !(QGuiApplication::mouseButtons() & Qt::LeftButton))
-        m_bUserMove = false;
     const bool movedByUser = m_bMovedByUser;
     m_bMovedByUser = false;
     if (!movedByUser || m_ptLast == m_ptStored)

@@ -18,10 +18,12 @@ public:
     // The position the settings hold now.
     void SetStored(QPoint stored) { m_ptStored = m_ptLast = stored; }
 
-    // The user pressed the button on the window: the moves that follow are the user's.
+    // The user pressed the button on the window: the moves that follow are the user's. A window
+    // manager that carries the drag on may swallow the release and pause mid-drag, so they stay
+    // the user's from then on.
     void UserMoveStarted();
-    // The window is now at `pos`. A move by the user is written once no move has followed for
-    // the rest time; any other move (placement at start-up, the window manager) is not written.
+    // The window is now at `pos`. After the user's first press a move is written once no move has
+    // followed for the rest time; moves before it (placement at start-up) are not written.
     void Moved(QPoint pos);
     // The button was released: a pending position is written now.
     void UserMoveEnded();
@@ -29,7 +31,7 @@ public:
     bool Pending() const { return m_timer.isActive(); }
 
 private:
-    void Rest(bool released);
+    void Rest();
 
     std::function<void(QPoint)> m_save;
     QPoint m_ptStored;

@@ -71,8 +71,9 @@ menu_item 3
 wait_for 10 test -f "$entry" || fail "ticking autostart wrote no entry"
 
 # --- A moved clock lands in config.ini.
-xdotool windowmove "$win" 300 200
-wait_for 10 grep -qx 'x=300' "$cfg/config.ini" || fail "the new place is not in config.ini"
+e2e_drag "$win" $((w / 2)) $((h / 2)) 150 100 || fail "dragging the face did not move the clock"
+stored() { read -r x1 _ < <(e2e_geometry "$win") && grep -qx "x=$x1" "$cfg/config.ini"; }
+wait_for 10 stored || fail "the new place is not in config.ini"
 
 # --- A reminder typed into the sheet that --settings opens lands in notify.dat.
 clock --settings || fail "--settings failed"

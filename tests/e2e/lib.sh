@@ -118,6 +118,21 @@ e2e_geometry() {
     /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
 }
 
+# e2e_drag WINDOW X Y DX DY: presses the left button at (X, Y) in WINDOW and drags it by (DX, DY).
+# The window manager takes over the move after the press, so the pointer keeps moving until it has.
+e2e_drag() {
+  local win=$1 gx=$2 gy=$3 dx=$4 dy=$5 x0 y0 nudge=0
+  read -r x0 y0 _ < <(e2e_geometry "$win")
+  e2e_drag_step() {
+    nudge=$((1 - nudge))
+    xdotool mousemove $((x0 + gx + dx - 30 + nudge)) $((y0 + gy + dy - 10))
+    [ "$(e2e_geometry "$win" | cut -d' ' -f1,2)" != "$x0 $y0" ]
+  }
+  xdotool mousemove $((x0 + gx)) $((y0 + gy)) mousedown 1
+  wait_for 30 e2e_drag_step || { xdotool mouseup 1; return 1; }
+  xdotool mousemove $((x0 + gx + dx)) $((y0 + gy + dy)) mouseup 1
+}
+
 # Prints the colour of a screen pixel as "R G B" (0..255).
 e2e_screen_pixel() {
   import -window root -crop "1x1+$1+$2" -depth 8 txt:- | awk 'NR==2 {gsub(/[()]/," "); split($2,c,","); print c[1], c[2], c[3]}'

@@ -89,17 +89,7 @@ done
 [ -n "$grab" ] || fail "no point of the face to take hold of"
 read -r gx gy <<<"$grab"
 ini_location() { awk -F= '/^\[/ {s = tolower($0)} s == "[location]" && $1 == "x" {x = $2} s == "[location]" && $1 == "y" {y = $2} END {print x, y}' "$prog/config.ini"; }
-moved_from_start() { [ "$(e2e_geometry "$clock" | cut -d' ' -f1,2)" != "$x0 $y0" ]; }
-# The window manager takes over the move after the press; keep the pointer moving until it has.
-nudge=0
-nudge_and_check() {
-  nudge=$((1 - nudge))
-  xdotool mousemove $((x0 + gx + 120 + nudge)) $((y0 + gy + 90))
-  moved_from_start
-}
-xdotool mousemove $((x0 + gx)) $((y0 + gy)) mousedown 1
-wait_for 30 nudge_and_check || { xdotool mouseup 1; fail "dragging the face did not move the window"; }
-xdotool mousemove $((x0 + gx + 150)) $((y0 + gy + 100)) mouseup 1
+e2e_drag "$clock" "$gx" "$gy" 150 100 || fail "dragging the face did not move the window"
 settled() {
   local pos
   pos=$(e2e_geometry "$clock" | cut -d' ' -f1,2)
