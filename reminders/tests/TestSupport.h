@@ -1,12 +1,10 @@
-// Shared by the reminder tests: a pinned time zone, UTC moments, the expected map order.
+// Shared by the reminder tests: a pinned time zone and UTC moments.
 #pragma once
 
-#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include <QDateTime>
 #include <QTimeZone>
@@ -42,26 +40,4 @@ private:
 inline platform::Moment UtcMoment(int year, int month, int day, int hour, int minute, int second)
 {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second), QTimeZone::utc()).toSecsSinceEpoch();
-}
-
-// Bucket of a key, worked out apart from the map: the hash in 64 bits, cut to 32 after every step.
-inline unsigned ExpectedBucket(const std::string &key)
-{
-    std::uint64_t hash = 0;
-    for (unsigned char byte : key)
-        hash = (hash * 33 + byte) & 0xFFFFFFFFu;
-    return static_cast<unsigned>(hash % 17);
-}
-
-// Distinct keys inserted one by one, in traversal order: bucket by bucket, latest key first.
-inline std::vector<std::string> ExpectedTraversal(const std::vector<std::string> &insertedKeys)
-{
-    std::vector<std::string> order;
-    for (unsigned bucket = 0; bucket < 17; ++bucket) {
-        for (auto key = insertedKeys.rbegin(); key != insertedKeys.rend(); ++key) {
-            if (ExpectedBucket(*key) == bucket)
-                order.push_back(*key);
-        }
-    }
-    return order;
 }
