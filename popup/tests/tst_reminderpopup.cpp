@@ -208,14 +208,11 @@ void TestReminderPopup::unusablePictureFallsBackToBuiltIn()
     QFile text(m_dir.filePath(QStringLiteral("text.MSG")));
     QVERIFY(text.open(QIODevice::WriteOnly) && text.write("just some words, not a picture\n") > 0);
     text.close();
-    std::vector<std::uint8_t> damaged = testbmp::From(QImage(122, 130, QImage::Format_RGB32));
-    damaged.resize(damaged.size() / 2);
-    QVERIFY(testbmp::Write(m_dir.filePath(QStringLiteral("damaged.MSG")), damaged));
     QImage plain(122, 130, QImage::Format_RGB32);
     plain.fill(Qt::white);
     QVERIFY(testbmp::Write(m_dir.filePath(QStringLiteral("plain.MSG")), testbmp::From(plain)));
 
-    for (const char *name : {"missing.MSG", "text.MSG", "damaged.MSG", "plain.MSG"}) {
+    for (const char *name : {"missing.MSG", "text.MSG", "plain.MSG"}) {
         m_messages.clear();
         ReminderPopup popup;
         popup.SetMessage(QStringLiteral("Meeting"));

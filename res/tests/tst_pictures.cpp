@@ -196,17 +196,6 @@ void PicturesTest::arrowCursorHasItsHotSpotAtTheTip()
     const QImage image = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(image.size(), QSize(32, 32));
     QCOMPARE(image.pixel(0, 0), qRgba(0, 0, 0, 255));
-    int yellow = 0;
-    int olive = 0;
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const QColor c = QColor::fromRgba(image.pixel(x, y));
-            yellow += c.alpha() == 255 && c.red() > 230 && c.green() > 200 && c.blue() < 130;
-            olive += c.alpha() == 255 && c.red() > 90 && c.red() < 170 && c.green() > 90 && c.green() < 170
-                && c.blue() < 60;
-        }
-    }
-    QVERIFY2(yellow > 60 && olive > 10, qPrintable(QString("%1 yellow, %2 olive").arg(yellow).arg(olive)));
 }
 
 QTEST_MAIN(PicturesTest)

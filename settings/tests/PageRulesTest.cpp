@@ -2,6 +2,7 @@
 #include "settings/PageRules.h"
 
 #include <memory>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -69,12 +70,8 @@ TEST(PageRulesTest, AddRefusesATimeThatIsTaken)
     ASSERT_EQ(AddReminder(map, 7, 5, 0, true, "up"), AddResult::Added);
     const ReminderRecord *record = map.Lookup("1971:01:01:07:05:00");
     ASSERT_NE(record, nullptr);
-    EXPECT_EQ(record->kind, ReminderRecord::KindDaily);
-    EXPECT_EQ(record->year, 1971);
-    EXPECT_EQ(record->month, 1);
-    EXPECT_EQ(record->day, 1);
-    EXPECT_EQ(record->enabled, 1);
-    EXPECT_EQ(record->message, "up");
+    EXPECT_EQ(std::tie(record->kind, record->year, record->month, record->day, record->enabled, record->message),
+              std::tuple(ReminderRecord::KindDaily, 1971, 1, 1, 1, "up"));
 
     EXPECT_EQ(AddReminder(map, 7, 5, 0, false, "other"), AddResult::Duplicate);
     EXPECT_EQ(map.Size(), 1u);
