@@ -36,15 +36,6 @@ std::vector<Fired> RunSeconds(ReminderMap &map, platform::Moment from, platform:
     return fired;
 }
 
-ReminderRecord *Add(ReminderMap &map, int hour, int minute, int second, const std::string &message,
-                    int kind = ReminderRecord::KindDaily, platform::Moment now = 0, int enabled = 1,
-                    int year = 1971)
-{
-    auto record = std::make_unique<ReminderRecord>();
-    record->Set(year, 1, 1, hour, minute, second, enabled, message, kind, now);
-    return map.Insert(std::move(record));
-}
-
 class ReminderCheck : public ::testing::Test
 {
 protected:
