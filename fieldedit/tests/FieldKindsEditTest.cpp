@@ -34,7 +34,6 @@ class FieldKindsEditTest : public QObject
 private slots:
     void keys_data();
     void keys();
-    void clickSelectsTheSegment();
     void setValueShowsTheRoundedValue();
 };
 
@@ -67,16 +66,6 @@ void FieldKindsEditTest::keys()
     PressKeys(*edit, keys);
     QTEST(edit->text(), "text");
     QTEST(Selection(*edit), "selection");
-}
-
-void FieldKindsEditTest::clickSelectsTheSegment()
-{
-    CDigits334Edit edit;
-    QVERIFY(ShowFocused(edit));
-    PressKeys(edit, "555{Right}123{Space}4567");
-    QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, PointAtCharPos(edit, 5));
-    QCOMPARE(Selection(edit), QStringLiteral("6+3"));
-    QCOMPARE(edit.GetDigits(), QStringLiteral("5551234567"));
 }
 
 void FieldKindsEditTest::setValueShowsTheRoundedValue()

@@ -20,8 +20,7 @@ namespace {
 QByteArray Int32Bytes(qint32 value)
 {
     QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<char>((static_cast<quint32>(value) >> (8 * i)) & 0xFF);
+    qToLittleEndian(value, bytes.data());
     return bytes;
 }
 

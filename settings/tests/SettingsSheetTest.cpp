@@ -223,10 +223,6 @@ void SettingsSheetTest::sheetIsPlacedBesideTheClock()
     const QRect frame = m_sheet->frameGeometry();
     QCOMPARE(frame.right(), area.right());
     QCOMPARE(frame.bottom(), area.bottom());
-
-    m_clock->m_ptPos = QPoint(-40, -300);
-    m_sheet->OnInitDialog();
-    QCOMPARE(m_sheet->pos(), QPoint(-40, -200));
 }
 
 void SettingsSheetTest::keyboardReachesThePageBeforeTheButtons()
