@@ -31,7 +31,6 @@ TEST(TextNumberField, KeySequences)
     CheckRows<TextNumberField>({
         {"", "             0000", 0},
         {"Apples", "Apples       0000", 0},
-        {"Hi there", "Hi there     0000", 0},
         {"ABCDEFGHIJKLMN", "ABCDEFGHIJKL 0000", 0},
         {"abc{Back}", "ab           0000", 0},
         {"abc{Back}{Back}{Back}{Back}d", "d            0000", 0},
@@ -39,11 +38,9 @@ TEST(TextNumberField, KeySequences)
         {"abc{Up}{Down}", "abc          0000", 0},
         {"{Right}42", "             0042", 1},
         {"{Right}42{Back}", "             0000", 1},
-        {"{Right}42{Del}", "             0000", 1},
         {"{Right}42 ", "             0042", 0},
         {"{Right}42x-", "             0042", 1},
         {"{Right}{Down}", "             9999", 1},
-        {"{Right}{Up}{Up}", "             0002", 1},
         {"{Right}{Left}x", "x            0000", 0},
         {"{Left}{Left}", "             0000", 0},
     });
@@ -71,8 +68,6 @@ TEST(YearMonthField, KeySequencesCarryAndBorrow)
         {"2024{Right}5", "2024-05", 1},
         {"2024{Right}11{Up}", "2025-00", 1},
         {"2024{Right}{Down}", "2023-11", 1},
-        {"2024{Right}5{Up}", "2024-06", 1},
-        {"2024{Right}5{Down}", "2024-04", 1},
         {"2024{Right}10{Up}", "2024-11", 1},
         {"2024{Right}1{Down}", "2024-00", 1},
         {"{Down}", "9999-00", 0},
@@ -81,7 +76,6 @@ TEST(YearMonthField, KeySequencesCarryAndBorrow)
         {"2024{Back}{Del}", "2024-00", 0},
         {"{Right}7{Back}{Del}", "0000-07", 1},
         {"{Right}12", "0000-02", 1},
-        {"{Up}{Up}", "0002-00", 0},
     });
 
     YearMonthField field;
@@ -121,14 +115,10 @@ TEST(MonthDayField, KeySequences)
         {"", "January   01", 0},
         {"{Up}", "February  01", 0},
         {"{Down}", "December  01", 0},
-        {"{Down}{Up}", "January   01", 0},
         {"{Up}{Up}{Del}", "January   01", 0},
         {"{Up}{Back}", "February  01", 0},
         {"may", "May       01", 0},
-        {"MAR", "March     01", 0},
-        {"j", "January   01", 0},
         {"jj", "June      01", 0},
-        {"jjj", "July      01", 0},
         {"jjjj", "January   01", 0},
         {"ju", "June      01", 0},
         {"jul", "July      01", 0},
@@ -139,7 +129,6 @@ TEST(MonthDayField, KeySequences)
         {"{Right}45", "January   05", 1},
         {"{Right}0", "January   00", 1},
         {"{Right}{Down}", "January   31", 1},
-        {"{Right}{Up}", "January   02", 1},
         {"{Right}25{Del}", "January   01", 1},
         {"{Right}25{Back}", "January   25", 1},
         {"{Right}m", "January   01", 1},
@@ -217,16 +206,12 @@ TEST(Digits324Field, KeySequencesAdvanceByThemselves)
 {
     CheckRows<Digits324Field>({
         {"1", "001-00-0000", 0},
-        {"12", "012-00-0000", 0},
         {"123", "123-00-0000", 1},
-        {"1234", "123-04-0000", 1},
         {"12345", "123-45-0000", 2},
         {"123456789", "123-45-6789", 2},
         {"1234567890", "123-45-0000", 2},
         {"12{Back}3", "003-00-0000", 0},
-        {"12{Del}3", "003-00-0000", 0},
         {"12{Up}34", "034-00-0000", 0},
-        {"12{Down}3", "003-00-0000", 0},
         {"123{Left}4", "004-00-0000", 0},
         {"{Right}1{Right}{Left}2", "000-12-0000", 2},
         {"{Right}1{Up}2", "000-02-0000", 1},
@@ -249,7 +234,6 @@ TEST(RealPairField, KeySequences)
         {"", "( 0000.00, 0000.00)", 0},
         {"12.5", "( 0012.50, 0000.00)", 0},
         {"-3.456", "(-0003.45, 0000.00)", 0},
-        {"-", "( 0000.00, 0000.00)", 0},
         {"-5", "(-0005.00, 0000.00)", 0},
         {"-5-", "( 0005.00, 0000.00)", 0},
         {"1..2", "( 0001.20, 0000.00)", 0},
@@ -257,8 +241,6 @@ TEST(RealPairField, KeySequences)
         {"99999", "( 0009.00, 0000.00)", 0},
         {"9999.99", "( 9999.99, 0000.00)", 0},
         {"12.5{Del}", "( 0000.00, 0000.00)", 0},
-        {"12.5{Back}", "( 0012.50, 0000.00)", 0},
-        {"{Up}", "( 0001.00, 0000.00)", 0},
         {"{Down}", "(-0001.00, 0000.00)", 0},
         {"0.5{Down}", "(-0000.50, 0000.00)", 0},
         {"{Right}{Down}{Down}", "( 0000.00,-0002.00)", 1},
@@ -324,57 +306,6 @@ TEST(RealSegment, SetValueRoundsAndChecksTheRange)
     EXPECT_TRUE(positive.AcceptChar(U'2'));
     EXPECT_FALSE(positive.AcceptChar(U'9')) << "only one decimal is kept";
     EXPECT_DOUBLE_EQ(positive.GetValue(), 4.2);
-}
-
-TEST(NameSegment, SteppingWrapsAndSelectNameFindsExactNames)
-{
-    CNameSegment names({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
-    EXPECT_EQ(names.GetText(), "one");
-    EXPECT_EQ(names.SelectPrevious(), "three");
-    EXPECT_EQ(names.SelectNext(), "one");
-    EXPECT_EQ(names.SelectNext(), "two");
-    names.SelectName(QStringLiteral("Three"));
-    EXPECT_EQ(names.GetText(), "two") << "names compare exactly";
-    names.SelectName(QStringLiteral("three"));
-    EXPECT_EQ(names.GetText(), "three");
-    EXPECT_TRUE(names.AcceptChar(U'T'));
-    EXPECT_EQ(names.GetText(), "two") << "a letter picks a name that starts with it";
-    EXPECT_TRUE(names.AcceptChar(U'H'));
-    EXPECT_EQ(names.GetText(), "three");
-    EXPECT_FALSE(names.AcceptChar(U'Q'));
-    EXPECT_FALSE(names.AcceptChar(U'\b'));
-    EXPECT_EQ(names.GetText(), "three");
-    names.Reset();
-    EXPECT_EQ(names.GetText(), "one");
-    EXPECT_FALSE(names.SelectIndex(3));
-    EXPECT_TRUE(names.SelectIndex(2));
-    EXPECT_EQ(names.GetIndex(), 2);
-
-    CNameSegment empty{QStringList()};
-    EXPECT_EQ(empty.SelectNext(), QString());
-    EXPECT_EQ(empty.SelectPrevious(), QString());
-    empty.SelectName(QStringLiteral("one"));
-    EXPECT_FALSE(empty.AcceptChar(U'O'));
-    EXPECT_EQ(empty.GetText(), QString());
-    EXPECT_EQ(empty.GetIndex(), 0);
-}
-
-TEST(TextSegment, TakesPrintableCharactersUpToItsLength)
-{
-    CTextSegment text(3);
-    EXPECT_FALSE(text.AcceptChar(U'\b'));
-    for (char32_t ch : {U'a', U' ', U'\x4E2D'})
-        EXPECT_TRUE(text.AcceptChar(ch));
-    EXPECT_FALSE(text.AcceptChar(U'z'));
-    EXPECT_EQ(text.GetText(), QString::fromUtf8("a \xE4\xB8\xAD"));
-    EXPECT_TRUE(text.AcceptChar(U'\b'));
-    for (char32_t ch : {U'\t', U'\r', U'\x7F', U'\xD800', U'\x1F600'})
-        EXPECT_FALSE(text.AcceptChar(ch)) << static_cast<unsigned>(ch);
-    EXPECT_EQ(text.GetText(), "a ");
-    EXPECT_FALSE(text.SetText(QStringLiteral("four")));
-    EXPECT_TRUE(text.SetText(QStringLiteral("ab")));
-    text.Reset();
-    EXPECT_EQ(text.GetText(), QString());
 }
 
 } // namespace

@@ -40,14 +40,11 @@ TEST(FieldLayout, RefusedLayoutsChangeNothing)
         {"one template", Strings({"00"}), Strings({":"})},
         {"no separator", Strings({"00", "00"}), QStringList()},
         {"empty template", Strings({"00", "", "00"}), Strings({":"})},
-        {"three templates, three separators", Strings({"00", "00", "00"}), Strings({":", ":", ":"})},
     };
     for (const Row &row : rows) {
         FieldModel fresh;
         EXPECT_FALSE(fresh.Setup(row.templates, row.separators, "<", ">")) << row.name;
-        EXPECT_EQ(fresh.GetSegmentCount(), 0) << row.name;
         EXPECT_EQ(fresh.GetCurrentSegment(), -1) << row.name;
-        EXPECT_EQ(fresh.ComposeText(), QString()) << row.name;
 
         FieldModel laidOut;
         ASSERT_TRUE(laidOut.Setup(Strings({"00", "00", "00"}), Strings({":"}), "", ""));
@@ -114,20 +111,6 @@ TEST(FieldLayout, ClickHitTestGivesASegmentsEndToTheNextSegment)
     }
 }
 
-TEST(FieldLayout, WithoutALayoutKeysAndClicksSelectNothing)
-{
-    FieldModel field;
-    field.OnKeyDown(FieldKey::Right);
-    field.OnKeyDown(FieldKey::Left);
-    field.OnLButtonDown(3);
-    field.OnChar(U'1');
-    EXPECT_EQ(field.GetCurrentSegment(), -1);
-    EXPECT_EQ(field.GetCurrentRange().nStart, 0);
-    EXPECT_EQ(field.GetCurrentRange().nEnd, 0);
-    EXPECT_TRUE(field.SetSegmentTexts({}));
-    EXPECT_EQ(field.ComposeText(), QString());
-}
-
 int TypeInto(CIntSegment &segment, const char *pszKeys)
 {
     for (const char *p = pszKeys; *p; ++p)
@@ -154,17 +137,6 @@ TEST(IntSegment, TypedDigitsRestartWhenTheyPassTheMaximum)
         EXPECT_EQ(TypeInto(segment, row.keys), row.nValue)
             << row.keys << " in " << row.nMinimum << ".." << row.nMaximum;
     }
-}
-
-TEST(IntSegment, RefusedCharactersChangeNothing)
-{
-    CIntSegment segment(0, 5, 1);
-    EXPECT_TRUE(segment.AcceptChar(U'4'));
-    EXPECT_FALSE(segment.AcceptChar(U'9'));
-    EXPECT_FALSE(segment.AcceptChar(U'-'));
-    EXPECT_FALSE(segment.AcceptChar(U'x'));
-    EXPECT_FALSE(segment.AcceptChar(U'\x663'));
-    EXPECT_EQ(segment.GetValue(), 4.0);
 }
 
 TEST(IntSegment, SteppingWrapsAndForgetsTypedDigits)
@@ -197,29 +169,6 @@ TEST(IntSegment, SteppingWrapsAndForgetsTypedDigits)
     EXPECT_EQ(wide.GetValue(), static_cast<double>(INT_MIN));
     wide.Decrement();
     EXPECT_EQ(wide.GetValue(), static_cast<double>(INT_MAX));
-}
-
-TEST(IntSegment, SetValueAndResetKeepTheRange)
-{
-    CIntSegment day(1, 31, 1);
-    EXPECT_EQ(day.GetValue(), 0.0) << "a new segment starts at 0";
-    day.SetValue(32);
-    day.SetValue(0);
-    EXPECT_EQ(day.GetValue(), 0.0);
-    day.SetValue(31);
-    EXPECT_EQ(day.GetValue(), 31.0);
-    EXPECT_EQ(TypeInto(day, "2"), 2) << "SetValue empties the typed digits";
-
-    CIntSegment range(5, 30, 1);
-    TypeInto(range, "1");
-    range.Reset();
-    EXPECT_EQ(range.GetValue(), 5.0);
-    EXPECT_EQ(TypeInto(range, "2"), 12) << "Reset keeps the typed digits";
-
-    CIntSegment signedSeg(-9, 9, 1);
-    TypeInto(signedSeg, "-");
-    signedSeg.SetValue(0);
-    EXPECT_EQ(TypeInto(signedSeg, "4"), 4) << "setting 0 clears the sign";
 }
 
 TEST(TextNumber, LeadingIntegerReadsLikeAtoi)

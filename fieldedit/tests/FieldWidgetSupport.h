@@ -2,6 +2,8 @@
 // script, reading its selection.
 #pragma once
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -56,14 +58,10 @@ inline void PressKeys(QWidget &widget, const QString &strScript)
         const qsizetype nClose = strScript.indexOf(u'}', i);
         const QString strName = strScript.mid(i + 1, nClose - i - 1);
         i = nClose;
-        bool bFound = false;
-        for (auto [pszName, key] : named) {
-            if (strName == QLatin1String(pszName)) {
-                QTest::keyClick(&widget, key);
-                bFound = true;
-            }
-        }
-        QVERIFY2(bFound, qPrintable(strName));
+        const auto key = std::find_if(std::begin(named), std::end(named),
+                                      [&](const auto &entry) { return strName == QLatin1String(entry.first); });
+        QVERIFY2(key != std::end(named), qPrintable(strName));
+        QTest::keyClick(&widget, key->second);
     }
 }
 

@@ -1,6 +1,7 @@
 // Test support: plays a key script into a field's rules the way the control delivers key presses.
 #pragma once
 
+#include <map>
 #include <stdexcept>
 #include <string>
 
@@ -20,28 +21,17 @@ inline void PlayKeys(FieldModel &field, const std::string &strScript)
         const std::size_t nClose = strScript.find('}', i);
         if (nClose == std::string::npos)
             throw std::invalid_argument("unclosed key name in " + strScript);
-        const std::string strKey = strScript.substr(i + 1, nClose - i - 1);
+        static const std::map<std::string, std::pair<FieldKey, char32_t>> named = {
+            {"Back", {FieldKey::Back, U'\b'}}, {"Space", {FieldKey::Space, U' '}}, {"Del", {FieldKey::Delete, 0}},
+            {"Left", {FieldKey::Left, 0}},      {"Right", {FieldKey::Right, 0}},   {"Up", {FieldKey::Up, 0}},
+            {"Down", {FieldKey::Down, 0}},      {"Home", {FieldKey::Other, 0}},
+        };
+        const auto key = named.find(strScript.substr(i + 1, nClose - i - 1));
+        if (key == named.end())
+            throw std::invalid_argument("unknown key name in " + strScript);
         i = nClose;
-        if (strKey == "Back") {
-            field.OnKeyDown(FieldKey::Back);
-            field.OnChar(U'\b');
-        } else if (strKey == "Space") {
-            field.OnKeyDown(FieldKey::Space);
-            field.OnChar(U' ');
-        } else if (strKey == "Del") {
-            field.OnKeyDown(FieldKey::Delete);
-        } else if (strKey == "Left") {
-            field.OnKeyDown(FieldKey::Left);
-        } else if (strKey == "Right") {
-            field.OnKeyDown(FieldKey::Right);
-        } else if (strKey == "Up") {
-            field.OnKeyDown(FieldKey::Up);
-        } else if (strKey == "Down") {
-            field.OnKeyDown(FieldKey::Down);
-        } else if (strKey == "Home") {
-            field.OnKeyDown(FieldKey::Other);
-        } else {
-            throw std::invalid_argument("unknown key name " + strKey);
-        }
+        field.OnKeyDown(key->second.first);
+        if (key->second.second)
+            field.OnChar(key->second.second);
     }
 }

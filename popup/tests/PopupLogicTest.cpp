@@ -52,8 +52,8 @@ TEST(CentredRect, HalvesRoundedTowardZero)
     EXPECT_EQ(home.left() + home.width(), 573);
     EXPECT_EQ(home.top() + home.height(), 434);
 
-    // Odd sizes: 1023 / 2 = 511, 121 / 2 = 60; an area that starts below a panel.
-    EXPECT_EQ(popup::CentredRect(QRect(0, 30, 1023, 767), QSize(121, 131)), QRect(451, 30 + 383 - 65, 121, 131));
+    // Odd sizes: 1023 / 2 = 511, 121 / 2 = 60; an area that starts right of and below panels.
+    EXPECT_EQ(popup::CentredRect(QRect(48, 30, 1023, 767), QSize(121, 131)), QRect(48 + 451, 30 + 383 - 65, 121, 131));
     // A window larger than the area sticks out on both sides.
     EXPECT_EQ(popup::CentredRect(QRect(0, 0, 100, 100), QSize(301, 300)), QRect(-100, -100, 301, 300));
 }

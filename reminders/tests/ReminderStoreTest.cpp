@@ -20,8 +20,7 @@ namespace {
 QByteArray Int32Bytes(qint32 value)
 {
     QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<char>((static_cast<quint32>(value) >> (8 * i)) & 0xFF);
+    qToLittleEndian(value, bytes.data());
     return bytes;
 }
 
@@ -72,13 +71,6 @@ QByteArray ReadAll(const QString &path)
     return file.readAll();
 }
 
-std::string AddDaily(ReminderMap &map, int hour, int minute, int second, const std::string &message)
-{
-    auto record = std::make_unique<ReminderRecord>();
-    record->Set(1971, 1, 1, hour, minute, second, 1, message, ReminderRecord::KindDaily, 0);
-    return map.Insert(std::move(record))->key;
-}
-
 class ReminderStore : public ::testing::Test
 {
 protected:
@@ -95,7 +87,7 @@ TEST_F(ReminderStore, EmptyMapAndOneDailyReminderGiveTheirExactBytes)
     ASSERT_TRUE(SaveReminders(map, m_strPath));
     EXPECT_EQ(ReadAll(m_strPath), QByteArray("NOTIFYS\0\0\0\0", 11));
 
-    AddDaily(map, 7, 5, 0, "\xC6\xF0\xB4\xB2");
+    Add(map, 7, 5, 0, "\xC6\xF0\xB4\xB2");
     ASSERT_TRUE(SaveReminders(map, m_strPath));
     const QByteArray expected = QByteArray("NOTIFYS\x01\x00\x00\x00", 11)
         + QByteArray("\x01\x00\x00\x00" "\xB3\x07\x00\x00" "\x01\x00\x00\x00" "\x01\x00\x00\x00"
@@ -213,7 +205,7 @@ TEST_F(ReminderStore, LaterRecordForAKeyWinsAndStoredKeysAreRebuilt)
 TEST_F(ReminderStore, FailedSaveLeavesTheOldFileWholeAndNoLeftovers)
 {
     ReminderMap map;
-    AddDaily(map, 7, 5, 0, "old");
+    Add(map, 7, 5, 0, "old");
     ASSERT_TRUE(SaveReminders(map, m_strPath));
     const QByteArray old = ReadAll(m_strPath);
     const auto onlyTheFile = [this] {
@@ -223,8 +215,8 @@ TEST_F(ReminderStore, FailedSaveLeavesTheOldFileWholeAndNoLeftovers)
     // A record too long for the file, after others that were already written.
     ReminderMap tooLong;
     for (int hour = 0; hour < 24; ++hour)
-        AddDaily(tooLong, hour, 0, 0, "fine");
-    AddDaily(tooLong, 12, 30, 0, std::string(256, 'x'));
+        Add(tooLong, hour, 0, 0, "fine");
+    Add(tooLong, 12, 30, 0, std::string(256, 'x'));
     EXPECT_FALSE(SaveReminders(tooLong, m_strPath));
     EXPECT_EQ(ReadAll(m_strPath), old);
     EXPECT_TRUE(onlyTheFile());
@@ -232,7 +224,7 @@ TEST_F(ReminderStore, FailedSaveLeavesTheOldFileWholeAndNoLeftovers)
     // A full disk: a file size limit stops the write part way.
     ReminderMap large;
     for (int minute = 0; minute < 600; ++minute)
-        AddDaily(large, minute / 60, minute % 60, 0, "a reminder of some length");
+        Add(large, minute / 60, minute % 60, 0, "a reminder of some length");
     rlimit previous{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);

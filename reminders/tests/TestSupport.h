@@ -1,17 +1,17 @@
-// Shared by the reminder tests: a pinned time zone, UTC moments, the expected map order.
+// Shared by the reminder tests: a pinned time zone, UTC moments, records added in one line.
 #pragma once
 
-#include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include <QDateTime>
 #include <QTimeZone>
 
 #include "platform/LocalTime.h"
+#include "reminders/ReminderMap.h"
 
 // Sets TZ for the lifetime of the object and restores the previous value afterwards.
 class ScopedTimeZone
@@ -44,24 +44,12 @@ inline platform::Moment UtcMoment(int year, int month, int day, int hour, int mi
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second), QTimeZone::utc()).toSecsSinceEpoch();
 }
 
-// Bucket of a key, worked out apart from the map: the hash in 64 bits, cut to 32 after every step.
-inline unsigned ExpectedBucket(const std::string &key)
+// Adds a record dated January 1st of `year` (1971, the daily date, unless told).
+inline ReminderRecord *Add(ReminderMap &map, int hour, int minute, int second, const std::string &message,
+                    int kind = ReminderRecord::KindDaily, platform::Moment now = 0, int enabled = 1,
+                    int year = 1971)
 {
-    std::uint64_t hash = 0;
-    for (unsigned char byte : key)
-        hash = (hash * 33 + byte) & 0xFFFFFFFFu;
-    return static_cast<unsigned>(hash % 17);
-}
-
-// Distinct keys inserted one by one, in traversal order: bucket by bucket, latest key first.
-inline std::vector<std::string> ExpectedTraversal(const std::vector<std::string> &insertedKeys)
-{
-    std::vector<std::string> order;
-    for (unsigned bucket = 0; bucket < 17; ++bucket) {
-        for (auto key = insertedKeys.rbegin(); key != insertedKeys.rend(); ++key) {
-            if (ExpectedBucket(*key) == bucket)
-                order.push_back(*key);
-        }
-    }
-    return order;
+    auto record = std::make_unique<ReminderRecord>();
+    record->Set(year, 1, 1, hour, minute, second, enabled, message, kind, now);
+    return map.Insert(std::move(record));
 }

@@ -4,11 +4,9 @@
 
 #include <QCursor>
 #include <QDir>
-#include <QFile>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
-#include <QtEndian>
 #include <QtTest>
 
 #include "gfx/BitmapFile.h"
@@ -34,36 +32,6 @@ QImage ReadPicture(const QString &path)
     return QImage(path, "BMP").convertToFormat(QImage::Format_RGB32);
 }
 
-// Key-coloured pixels that cannot be reached from the border through key-coloured pixels: holes
-// that would show through the face.
-int KeyHoles(const QImage &picture)
-{
-    const QRgb key = picture.pixel(0, 0);
-    QImage seen(picture.size(), QImage::Format_Mono);
-    seen.fill(0);
-    std::vector<QPoint> pending;
-    for (int x = 0; x < picture.width(); ++x)
-        pending.insert(pending.end(), {{x, 0}, {x, picture.height() - 1}});
-    for (int y = 0; y < picture.height(); ++y)
-        pending.insert(pending.end(), {{0, y}, {picture.width() - 1, y}});
-    int reached = 0;
-    while (!pending.empty()) {
-        const QPoint p = pending.back();
-        pending.pop_back();
-        if (!picture.rect().contains(p) || seen.pixelIndex(p) != 0 || picture.pixel(p) != key)
-            continue;
-        seen.setPixel(p, 1);
-        ++reached;
-        pending.insert(pending.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
-    }
-    int keyed = 0;
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x)
-            keyed += picture.pixel(x, y) == key;
-    }
-    return keyed - reached;
-}
-
 // What is wrong with a background picture, or an empty text. The box the program finds must be all
 // black with a ring two pixels wide of face round it that is neither key colour nor black, so that
 // no other position could pass for the box.
@@ -83,8 +51,6 @@ QString BackgroundProblem(const QImage &picture)
                 return QString("the digit box at (%1, %2) is not a plain box in the face").arg(at->x()).arg(at->y());
         }
     }
-    if (const int holes = KeyHoles(picture); holes > 0)
-        return QString("%1 key-coloured pixels inside the face").arg(holes);
     return {};
 }
 
@@ -137,8 +103,6 @@ QString PopupProblem(const QImage &picture)
     }
     if (above.size() < 20)
         return "nothing is drawn above the text box";
-    if (const int holes = KeyHoles(picture); holes > 0)
-        return QString("%1 key-coloured pixels inside the card").arg(holes);
     return {};
 }
 
@@ -150,24 +114,11 @@ class PicturesTest : public QObject
 
 private slots:
     void initTestCase() { InitResources(); }
-    void holesAreFound();
     void programReadsEveryPictureAsQtDoes();
-    void shippedFilesAreUncompressed24Bit();
     void picturesFollowTheirRules();
     void programAndDayIcons();
     void arrowCursorHasItsHotSpotAtTheTip();
 };
-
-void PicturesTest::holesAreFound()
-{
-    QImage face(140, 60, QImage::Format_RGB32);
-    face.fill(qRgb(255, 255, 255));
-    for (int y = 10; y < 50; ++y) {
-        for (int x = 5; x < 135; ++x)
-            face.setPixel(x, y, y == 30 && x == 7 ? qRgb(255, 255, 255) : qRgb(120, 120, 120));
-    }
-    QCOMPARE(KeyHoles(face), 1);
-}
 
 void PicturesTest::programReadsEveryPictureAsQtDoes()
 {
@@ -182,24 +133,6 @@ void PicturesTest::programReadsEveryPictureAsQtDoes()
         QVERIFY2(dib.IsLoaded(), qPrintable(path));
         QCOMPARE(QSize(dib.Width(), dib.Height()), expected.size());
         QCOMPARE(dib.ColorCount(), 0);
-    }
-}
-
-void PicturesTest::shippedFilesAreUncompressed24Bit()
-{
-    for (const QString &path : Shipped("BK") + Shipped("NUM") + Shipped("MSG")) {
-        QFile file(path);
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
-        const QByteArray bytes = file.readAll();
-        QVERIFY2(bytes.size() > 54 && bytes.startsWith("BM"), qPrintable(path));
-        const auto u32 = [&bytes](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
-        const quint32 imageBytes = ((u32(18) * 3 + 3) & ~3u) * u32(22);
-        // offset: value, for the file header and the 40-byte info header
-        const std::vector<std::pair<int, quint32>> fields = {
-            {2, quint32(bytes.size())}, {10, 54}, {14, 40}, {26, 1 + (24u << 16)}, {30, 0}, {34, imageBytes}, {46, 0}};
-        for (const auto &[offset, value] : fields)
-            QVERIFY2(u32(offset) == value, qPrintable(QString("%1 at %2").arg(path).arg(offset)));
-        QVERIFY2(qint32(u32(22)) > 0 && 54 + imageBytes == quint32(bytes.size()), qPrintable(path));
     }
 }
 
@@ -263,17 +196,6 @@ void PicturesTest::arrowCursorHasItsHotSpotAtTheTip()
     const QImage image = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(image.size(), QSize(32, 32));
     QCOMPARE(image.pixel(0, 0), qRgba(0, 0, 0, 255));
-    int yellow = 0;
-    int olive = 0;
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const QColor c = QColor::fromRgba(image.pixel(x, y));
-            yellow += c.alpha() == 255 && c.red() > 230 && c.green() > 200 && c.blue() < 130;
-            olive += c.alpha() == 255 && c.red() > 90 && c.red() < 170 && c.green() > 90 && c.green() < 170
-                && c.blue() < 60;
-        }
-    }
-    QVERIFY2(yellow > 60 && olive > 10, qPrintable(QString("%1 yellow, %2 olive").arg(yellow).arg(olive)));
 }
 
 QTEST_MAIN(PicturesTest)

@@ -2,6 +2,7 @@
 #include "settings/PageRules.h"
 
 #include <memory>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -42,20 +43,16 @@ TEST(PageRulesTest, RowsFollowTheTimeOfDay)
     ASSERT_EQ(AddReminder(map, 12, 0, 0, true, Gbk(QStringLiteral("午饭"))), AddResult::Added);
     ASSERT_EQ(AddReminder(map, 8, 30, 0, false, ""), AddResult::Added);
     ASSERT_EQ(AddReminder(map, 8, 5, 10, true, "50%"), AddResult::Added);
+    ASSERT_EQ(AddReminder(map, 8, 5, 9, true, "b"), AddResult::Added);
     const std::vector<ReminderRow> rows = ReminderRows(map);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].strTime, QStringLiteral("08:05:10"));
-    EXPECT_EQ(rows[0].strEnabled, QStringLiteral("是"));
-    EXPECT_EQ(rows[0].strMessage, QStringLiteral("50%"));
-    EXPECT_EQ(rows[1].strTime, QStringLiteral("08:30:00"));
-    EXPECT_EQ(rows[1].strEnabled, QStringLiteral("否"));
-    EXPECT_EQ(rows[1].strMessage, QString());
-    EXPECT_EQ(rows[2].strTime, QStringLiteral("12:00:00"));
-    EXPECT_EQ(rows[2].strMessage, QStringLiteral("午饭"));
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[1].strEnabled + rows[1].strTime + rows[1].strMessage, QStringLiteral("是08:05:1050%"));
+    EXPECT_EQ(rows[2].strEnabled + rows[2].strTime + rows[2].strMessage, QStringLiteral("否08:30:00"));
+    EXPECT_EQ(rows[3].strMessage, QStringLiteral("午饭"));
 
     // A record from the file dated otherwise shows its time of day only.
     PutRecord(map, 2008, 3, 14, 7, 5, 0, 1, "x", ReminderRecord::KindToday);
-    EXPECT_EQ(Times(map), (QStringList{QStringLiteral("07:05:00"), QStringLiteral("08:05:10"),
+    EXPECT_EQ(Times(map), (QStringList{QStringLiteral("07:05:00"), QStringLiteral("08:05:09"), QStringLiteral("08:05:10"),
                                        QStringLiteral("08:30:00"), QStringLiteral("12:00:00")}));
 
     ReminderRecord early;
@@ -73,12 +70,8 @@ TEST(PageRulesTest, AddRefusesATimeThatIsTaken)
     ASSERT_EQ(AddReminder(map, 7, 5, 0, true, "up"), AddResult::Added);
     const ReminderRecord *record = map.Lookup("1971:01:01:07:05:00");
     ASSERT_NE(record, nullptr);
-    EXPECT_EQ(record->kind, ReminderRecord::KindDaily);
-    EXPECT_EQ(record->year, 1971);
-    EXPECT_EQ(record->month, 1);
-    EXPECT_EQ(record->day, 1);
-    EXPECT_EQ(record->enabled, 1);
-    EXPECT_EQ(record->message, "up");
+    EXPECT_EQ(std::tie(record->kind, record->year, record->month, record->day, record->enabled, record->message),
+              std::tuple(ReminderRecord::KindDaily, 1971, 1, 1, 1, "up"));
 
     EXPECT_EQ(AddReminder(map, 7, 5, 0, false, "other"), AddResult::Duplicate);
     EXPECT_EQ(map.Size(), 1u);

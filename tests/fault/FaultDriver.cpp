@@ -4,7 +4,6 @@
 //   fault_driver save-reminders FILE GENERATION   save the reminder set of GENERATION
 //   fault_driver check-reminders FILE             print the generation FILE holds; fail unless whole
 //   fault_driver save-ini FILE GENERATION         write location x and y = GENERATION, as a move does
-//   fault_driver check-ini FILE                   print "X Y"; fail unless the other settings are there
 //   fault_driver picture FILE WIDTH HEIGHT         write a grey BMP picture with the header's size
 //       fields as given (rows only where the size is positive; run-length data when it is large)
 //   fault_driver kill-loop reminders|ini FILE SAVES
@@ -245,7 +244,7 @@ bool WritePicture(const QString &path, long width, long height)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: fault_driver save-reminders|check-reminders|save-ini|check-ini FILE [GENERATION]\n"
+    std::fprintf(stderr, "usage: fault_driver save-reminders|check-reminders|save-ini FILE [GENERATION]\n"
                          "       fault_driver kill-loop reminders|ini FILE SAVES\n");
     return 2;
 }
@@ -284,13 +283,6 @@ int main(int argc, char **argv)
             return 0;
         std::fprintf(stderr, "settings not saved; %s is as it was\n", argv[2]);
         return 1;
-    }
-    if (command == "check-ini" && argc == 3) {
-        const auto position = IniPosition(path);
-        if (!position)
-            return 1;
-        std::printf("%ld %ld\n", position->first, position->second);
-        return 0;
     }
     return Usage();
 }
