@@ -38,7 +38,7 @@ TEST(AlarmRule, PlaysOnceForAllPopupsRepeatsAndStops)
     for (const auto &[name, steps] : runs) {
         alert::AlarmRule rule;
         for (const Step &s : steps) {
-            const void *popup = &ids[s.popup - 'A'];
+            const void *popup = s.popup ? &ids[s.popup - 'A'] : nullptr;
             const Action got = s.op == Open ? rule.Opened(popup, s.ms) : s.op == Quiet ? rule.Quieted(popup) : rule.Tick(s.ms);
             EXPECT_EQ(got, s.expected) << name << " at " << s.ms << " ms";
         }
