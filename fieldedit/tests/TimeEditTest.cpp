@@ -14,42 +14,13 @@ class TimeEditTest : public QObject
     Q_OBJECT
 
 private slots:
-    void typingAdvancesThroughHourAndMinute();
     void navigationKeysWrap();
     void clicksSelectTheSegmentAtThePosition();
     void refusedInputLeavesTheText();
     void dragAndDoubleClickSelectNothingElse();
-    void setTimeRedraws();
     void coloursReturnThePreviousColour();
     void dialogKeepsTabAndEscape();
 };
-
-namespace {
-
-void ExpectTime(const CTimeEdit &edit, int nHour, int nMinute, int nSecond)
-{
-    int h = -1, m = -1, s = -1;
-    edit.GetTime(h, m, s);
-    QCOMPARE(h, nHour);
-    QCOMPARE(m, nMinute);
-    QCOMPARE(s, nSecond);
-}
-
-} // namespace
-
-void TimeEditTest::typingAdvancesThroughHourAndMinute()
-{
-    CTimeEdit edit;
-    QVERIFY(ShowFocused(edit));
-    const std::pair<const char *, const char *> steps[] = {
-        {"1", "0+2"}, {"2", "3+2"}, {"3", "3+2"}, {"0", "6+2"}, {"4", "6+2"}, {"5", "6+2"}};
-    for (auto [pszKey, pszSelection] : steps) {
-        PressKeys(edit, QString::fromLatin1(pszKey));
-        QCOMPARE(Selection(edit), QString::fromLatin1(pszSelection));
-    }
-    QCOMPARE(edit.text(), QStringLiteral("12:30:45"));
-    ExpectTime(edit, 12, 30, 45);
-}
 
 void TimeEditTest::navigationKeysWrap()
 {
@@ -122,17 +93,6 @@ void TimeEditTest::dragAndDoubleClickSelectNothingElse()
     QVERIFY(QApplication::activePopupWidget() == nullptr);
     QCOMPARE(Selection(edit), QStringLiteral("6+2"));
     QCOMPARE(edit.text(), QStringLiteral("00:00:00"));
-}
-
-void TimeEditTest::setTimeRedraws()
-{
-    CTimeEdit edit;
-    QVERIFY(ShowFocused(edit));
-    QTest::keyClick(&edit, Qt::Key_Right);
-    QVERIFY(edit.SetTime(QStringLiteral("07:05:09")));
-    QCOMPARE(edit.text(), QStringLiteral("07:05:09"));
-    QCOMPARE(Selection(edit), QStringLiteral("3+2"));
-    ExpectTime(edit, 7, 5, 9);
 }
 
 void TimeEditTest::coloursReturnThePreviousColour()

@@ -26,12 +26,9 @@ TEST(AppPathsTest, LayoutAndFoldersFollowTheProgramPlaceAndTheEnvironment)
 {
     QTemporaryDir tmp;
     const QString t = tmp.path();
-    QDir().mkpath(t + "/usr/bin");
-    QDir().mkpath(t + "/usr/share/dovetock");
-    QDir().mkpath(t + "/opt/clock/bin");
-    QDir().mkpath(t + "/opt/clock/share");
-    QDir().mkpath(t + "/copy/dovetock");
-    QDir().mkpath(t + "/copy/share/dovetock");
+    for (const char *folder : {"/usr/bin", "/usr/share/dovetock", "/opt/clock/bin", "/opt/clock/share", "/copy/dovetock",
+                               "/copy/share/dovetock"})
+        QDir().mkpath(t + folder);
     Touch(t + "/odd/bin/x");
     Touch(t + "/odd/share/dovetock");
 

@@ -5,9 +5,7 @@
 #include <csignal>
 #include <functional>
 
-#include <pwd.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -63,12 +61,15 @@ protected:
     QTemporaryDir m_dir;
 };
 
-// Runs `body` in a child process after `restrict` has limited it; true when the body returned true.
-bool RunRestricted(const std::function<void()> &restrict, const std::function<bool()> &body)
+// Runs `body` in a child process whose file size limit stops a write part way, as a full disk
+// would; true when the body returned true.
+bool RunOnFullDisk(const std::function<bool()> &body)
 {
     const pid_t pid = fork();
     if (pid == 0) {
-        restrict();
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{512, 512};
+        setrlimit(RLIMIT_FSIZE, &limit);
         _exit(body() ? 0 : 1);
     }
     int status = 0;
@@ -85,7 +86,6 @@ TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefault)
 
     Put("[location]\nx=120\n[skin]\nbackground=Sea\n");
     EXPECT_EQ(Text("location", "y"), QStringLiteral("<none>"));
-    EXPECT_EQ(Text("autorun", "enable"), QStringLiteral("<none>"));
     EXPECT_EQ(Text("location", "background"), QStringLiteral("<none>"));
     EXPECT_EQ(Number("autorun", "enable", 1), 1);
     EXPECT_EQ(Number("location", "x"), 120);
@@ -102,8 +102,6 @@ TEST_F(IniFileTest, IntegersReadAsAtolDoes)
     for (const auto &[text, value] : rows)
         EXPECT_EQ(ParseIniLong(QString::fromUtf8(text)), value) << text;
 
-    Put("[n]\ntrail=-12px\n");
-    EXPECT_EQ(Number("n", "trail"), -12);
     ASSERT_TRUE(WriteIniInt(Path(), QStringLiteral("location"), QStringLiteral("y"), LONG_MIN));
     EXPECT_EQ(Number("location", "y"), LONG_MIN);
 }
@@ -180,11 +178,8 @@ TEST_F(IniFileTest, WriteAddsMissingKeysAndSections)
     QFile::remove(Path());
     ASSERT_TRUE(WriteIniInt(Path(), QStringLiteral("location"), QStringLiteral("x"), 120));
     ASSERT_TRUE(WriteIniInt(Path(), QStringLiteral("location"), QStringLiteral("y"), 40));
-    ASSERT_TRUE(WriteIniInt(Path(), QStringLiteral("autorun"), QStringLiteral("enable"), 1));
     ASSERT_TRUE(Write("skin", "background", QStringLiteral("Sea")));
-    ASSERT_TRUE(Write("skin", "number", QStringLiteral("Red")));
-    EXPECT_EQ(Bytes(), QByteArray("[location]\nx=120\ny=40\n[autorun]\nenable=1\n"
-                                  "[skin]\nbackground=Sea\nnumber=Red\n"));
+    EXPECT_EQ(Bytes(), QByteArray("[location]\nx=120\ny=40\n[skin]\nbackground=Sea\n"));
 }
 
 TEST_F(IniFileTest, LongValuesAreCutOnReading)
@@ -193,10 +188,6 @@ TEST_F(IniFileTest, LongValuesAreCutOnReading)
     ASSERT_TRUE(Write("skin", "background", ascii));
     EXPECT_TRUE(Bytes().contains(ascii.toUtf8()));
     EXPECT_EQ(Text("skin", "background"), ascii.left(1023));
-
-    const QString wide(1100, QChar(0x949F));
-    ASSERT_TRUE(Write("skin", "number", wide));
-    EXPECT_EQ(Text("skin", "number"), wide.left(1023));
 
     QString pairs;
     for (int i = 0; i < 600; ++i)
@@ -237,33 +228,8 @@ TEST_F(IniFileTest, FailedWriteKeepsTheOldFileWhole)
                               QString(4000, QLatin1Char('b')));
     };
 
-    // An unwritable folder: no temporary file can be made beside the old one.
-    ASSERT_EQ(chmod(QFile::encodeName(m_dir.path()).constData(), 0555), 0);
-    const bool wroteInReadOnlyFolder = RunRestricted(
-        [] {
-            if (geteuid() == 0) {
-                const passwd *nobody = getpwnam("nobody");
-                const uid_t uid = nobody ? nobody->pw_uid : 65534;
-                const gid_t gid = nobody ? nobody->pw_gid : 65534;
-                if (setgid(gid) != 0 || setuid(uid) != 0)
-                    _exit(3);
-            }
-        },
-        writeBig);
-    chmod(QFile::encodeName(m_dir.path()).constData(), 0755);
-    EXPECT_FALSE(wroteInReadOnlyFolder);
-    EXPECT_EQ(Bytes(), before);
-    EXPECT_EQ(Entries(), QStringList{QStringLiteral("config.ini")});
-
-    // A disk that fills up during the write: the file size limit stops it half-way.
-    const bool wroteOnFullDisk = RunRestricted(
-        [] {
-            signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{512, 512};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        },
-        writeBig);
-    EXPECT_FALSE(wroteOnFullDisk);
+    // A disk that fills up during the write.
+    EXPECT_FALSE(RunOnFullDisk(writeBig));
     EXPECT_EQ(Bytes(), before);
     EXPECT_EQ(Entries(), QStringList{QStringLiteral("config.ini")});
 

@@ -87,18 +87,9 @@ void TestReminderPopup::windowShapeAndPlace()
 {
     ReminderPopup popup;
     QVERIFY(popup.Create(Picture()));
-    QCOMPARE(popup.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
-    QVERIFY(popup.windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
-    QCOMPARE(popup.size(), QSize(122, 130));
     QVERIFY(popup.mask().xored(QRegion(4, 4, 114, 122) - QRegion(60, 30, 1, 1)).isEmpty());
-
     // Centred on the 800 x 800 offscreen screen.
-    QCOMPARE(popup.pos(), QPoint(339, 335));
     QCOMPARE(popup.HomeRect(), QRect(339, 335, 122, 130));
-    // The popup's own timer starts the jiggle.
-    popup.show();
-    QTRY_VERIFY(popup.pos() != QPoint(339, 335));
-    QCOMPARE(QPoint(qAbs(popup.x() - 339), qAbs(popup.y() - 335)), QPoint(1, 1));
 }
 
 void TestReminderPopup::jiggleIsSharedBetweenPopups()

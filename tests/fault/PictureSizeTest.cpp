@@ -1,4 +1,4 @@
-// Pictures of extreme sizes given to CDib and LoadBitmapFile: empty, single-pixel, huge and negative.
+// Pictures of extreme sizes given to CDib and LoadBitmapFile: empty, huge and negative.
 #include <climits>
 #include <cstdint>
 #include <vector>
@@ -54,22 +54,6 @@ TEST_F(PictureSizeTest, EmptyNegativeAndOverlongSizesAreRefused)
             testbmp::Set32(bytes, testbmp::kBiHeight, row.height);
             ExpectRefused(bytes);
         }
-    }
-}
-
-TEST_F(PictureSizeTest, SinglePixelInEveryOrientation)
-{
-    for (int height : {1, -1}) {
-        SCOPED_TRACE(height);
-        const QString path = Save(testbmp::Make({.width = 1, .height = height, .pixel = [](int, int) { return 0x336699u; }}));
-        CDib dib(path);
-        ASSERT_TRUE(dib.IsLoaded());
-        EXPECT_EQ(dib.Width(), 1);
-        EXPECT_EQ(dib.Height(), height);
-        QImage image;
-        ASSERT_TRUE(LoadBitmapFile(path, image));
-        ASSERT_EQ(image.size(), QSize(1, 1));
-        EXPECT_EQ(image.pixel(0, 0), qRgb(0x33, 0x66, 0x99));
     }
 }
 
