@@ -43,18 +43,6 @@ start() {
   E2E_PIDS+=("$pid")
   wait_for 30 e2e_find_window "$pid" || { cat "$E2E_TMP/clock.log" >&2; fail "no clock window appeared"; }
   win=$(e2e_find_window "$pid")
-  wait_for 30 e2e_tray_icons "$pid" || fail "no tray icon"
-}
-# Opens the tray menu and chooses the item N places down ("隐藏" is 1, "自动启动" 3).
-menu_item() {
-  local icon try
-  icon=$(e2e_tray_icons "$pid" | head -n 1)
-  for try in 1 2 3 4 5; do  # the icon may take clicks only once the tray has laid it out
-    xdotool mousemove --window "$icon" 8 8 click 3
-    wait_for 3 e2e_menu_window "$pid" && break
-  done
-  e2e_menu_window "$pid" >/dev/null || fail "the tray menu did not open"
-  xdotool key $(printf 'Down %.0s' $(seq "$1")) Return
 }
 
 # --- The first start shows the shipped skin and writes the user's own autostart entry.
@@ -64,10 +52,10 @@ read -r x y w h < <(e2e_geometry "$win")
 wait_for 10 test -f "$entry" || fail "no autostart entry at $entry"
 
 # --- "自动启动" removes and writes the entry again; the choice lands in config.ini.
-menu_item 3
+e2e_tray_menu "$pid" Down Down Down Return
 wait_for 10 test ! -e "$entry" || fail "unticking autostart left $entry"
 grep -qx 'enable=0' "$cfg/config.ini" || fail "config.ini does not hold enable=0"
-menu_item 3
+e2e_tray_menu "$pid" Down Down Down Return
 wait_for 10 test -f "$entry" || fail "ticking autostart wrote no entry"
 
 # --- A moved clock lands in config.ini.
@@ -77,20 +65,14 @@ wait_for 10 stored || fail "the new place is not in config.ini"
 
 # --- A reminder typed into the sheet that --settings opens lands in notify.dat.
 clock --settings || fail "--settings failed"
-sheet() { xdotool search --onlyvisible --name '^Amberlane' 2>/dev/null | head -n 1; }
-wait_for 10 sheet || fail "--settings opened no sheet"
-wait_for 10 xdotool windowactivate --sync "$(sheet)"
-xdotool key Right Right Tab Tab
-xdotool type --delay 50 070500
-xdotool key Tab space Tab
-xdotool type --delay 50 'wake up'
-xdotool key Tab space
+e2e_open_sheet
+e2e_sheet_add_reminder
 wait_for 10 grep -qa 'wake up' "$cfg/notify.dat" || fail "the reminder is not in $cfg/notify.dat"
 xdotool key Escape
 
 # --- A second start shows the hidden clock and opens no second window or icon.
-menu_item 1
-wait_for 10 bash -c "! xwininfo -id $win | grep -q IsViewable" || fail "Hide left the clock on screen"
+e2e_tray_menu "$pid" Down Return
+wait_for 10 e2e_hidden "$win" || fail "Hide left the clock on screen"
 clock || fail "the second start failed"
 wait_for 10 e2e_viewable "$win" || fail "the second start did not show the clock"
 [ "$(xdotool search --onlyvisible --name '^Dovetock$' | wc -l)" = 1 ] || fail "more than one clock window"
