@@ -32,18 +32,13 @@ else
 fi
 as_user+=(env -i HOME="$home" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$run")
 as_user() { "${as_user[@]}" "$@"; }
+E2E_AS=("${as_user[@]}")
 chmod 700 "$run"
 cfg="$home/.config/dovetock"
 entry="$home/.config/autostart/Dovetick.desktop"
 # A start that should hand over and end: it must not stay as a clock of its own.
 clock() { timeout 30 "${as_user[@]}" "$prefix/bin/dovetock" "$@"; }
-start() {
-  "${as_user[@]}" "$prefix/bin/dovetock" >"$E2E_TMP/clock.log" 2>&1 &
-  pid=$!
-  E2E_PIDS+=("$pid")
-  wait_for 30 e2e_find_window "$pid" || { cat "$E2E_TMP/clock.log" >&2; fail "no clock window appeared"; }
-  win=$(e2e_find_window "$pid")
-}
+start() { e2e_start_clock "$prefix/bin"; pid=$E2E_CLOCK_PID win=$E2E_CLOCK_WIN; }
 
 # --- The first start shows the shipped skin and writes the user's own autostart entry.
 start

@@ -9,7 +9,7 @@ E2E_PROGRAM=${1:?path of the dovetock executable}
 E2E_BUILD_DIR=${2:?program directory of the build}
 E2E_TMP=$(mktemp -d /tmp/dovetock-e2e.XXXXXX)
 E2E_PIDS=()
-E2E_CLOCK_PID=""
+E2E_AS=()  # a command that runs the clock as another user
 
 e2e_cleanup() {
   kill "${E2E_PIDS[@]}" 2>/dev/null || true
@@ -18,10 +18,7 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # wait_for SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds; fails after SECONDS.
 wait_for() {
@@ -72,17 +69,16 @@ e2e_program_dir() {
 # e2e_keep_one_skin DIR: leaves one background and one digit strip in DIR (the first by name), so
 # the pictures the clock shows are known; sets bk and num to their paths.
 e2e_keep_one_skin() {
-  local dir=$1
-  bk=$(find "$dir" -maxdepth 1 -name '*.BK' | sort | head -n 1)
-  num=$(find "$dir" -maxdepth 1 -name '*.NUM' | sort | head -n 1)
+  bk=$(find "$1" -maxdepth 1 -name '*.BK' | sort | head -n 1)
+  num=$(find "$1" -maxdepth 1 -name '*.NUM' | sort | head -n 1)
   [ -n "$bk" ] && [ -n "$num" ] || fail "the build ships no skins"
-  find "$dir" -maxdepth 1 \( -name '*.BK' -o -name '*.NUM' \) ! -path "$bk" ! -path "$num" -delete
+  find "$1" -maxdepth 1 \( -name '*.BK' -o -name '*.NUM' \) ! -path "$bk" ! -path "$num" -delete
 }
 
 # e2e_start_clock DIR [ENV=VALUE...]: starts the clock from DIR and waits for its window.
 # Sets E2E_CLOCK_PID and E2E_CLOCK_WIN.
 e2e_start_clock() {
-  env "${@:2}" "$1/dovetock" >"$E2E_TMP/clock.log" 2>&1 &
+  "${E2E_AS[@]}" env "${@:2}" "$1/dovetock" >"$E2E_TMP/clock.log" 2>&1 &
   E2E_CLOCK_PID=$!
   E2E_PIDS+=("$E2E_CLOCK_PID")
   wait_for 30 e2e_find_window "$E2E_CLOCK_PID" || { cat "$E2E_TMP/clock.log" >&2; fail "no clock window appeared"; }
@@ -91,12 +87,9 @@ e2e_start_clock() {
 
 # Prints the visible window named "Dovetock" that belongs to PID.
 e2e_find_window() {
-  local pid=$1 w
+  local w
   for w in $(xdotool search --onlyvisible --name '^Dovetock$' 2>/dev/null); do
-    if [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$pid" ]; then
-      echo "$w"
-      return 0
-    fi
+    [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$1" ] && echo "$w" && return 0
   done
   return 1
 }
@@ -139,9 +132,7 @@ e2e_face_point() {
 }
 
 # Saves a crop of the screen as a PNG: e2e_screen_crop FILE X Y W H.
-e2e_screen_crop() {
-  import -window root -crop "$4x$5+$2+$3" +repage "$1"
-}
+e2e_screen_crop() { import -window root -crop "$4x$5+$2+$3" +repage "$1"; }
 
 e2e_process_gone() { ! kill -0 "$1" 2>/dev/null; }
 e2e_viewable() { xwininfo -id "$1" 2>/dev/null | grep 'Map State: IsViewable' >/dev/null; }
@@ -151,28 +142,21 @@ e2e_override_redirect() { xwininfo -id "$1" 2>/dev/null | grep 'Override Redirec
 
 # Prints the icon windows that PID has docked in the window manager's tray.
 e2e_tray_icons() {
-  local pid=$1 tray w found=1
+  local tray w found=1
   tray=$(xdotool search --name '^SystemTray$' 2>/dev/null | head -n 1)
   [ -n "$tray" ] || return 1
   for w in $(xwininfo -tree -id "$tray" | awk '$1 ~ /^0x/ {print $1}'); do
-    if [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$pid" ]; then
-      printf '%d\n' "$w"
-      found=0
-    fi
+    [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$1" ] && printf '%d\n' "$w" && found=0
   done
   return $found
 }
 
 # Prints the mapped popup menu of PID: its override-redirect window outside the tray.
 e2e_menu_window() {
-  local pid=$1 w icons
-  icons=$(e2e_tray_icons "$pid" || true)
-  for w in $(xdotool search --all --onlyvisible --pid "$pid" --name '' 2>/dev/null); do
-    grep -qx "$w" <<<"$icons" && continue
-    if e2e_override_redirect "$w"; then
-      echo "$w"
-      return 0
-    fi
+  local w icons
+  icons=$(e2e_tray_icons "$1" || true)
+  for w in $(xdotool search --all --onlyvisible --pid "$1" --name '' 2>/dev/null); do
+    ! grep -qx "$w" <<<"$icons" && e2e_override_redirect "$w" && echo "$w" && return 0
   done
   return 1
 }
@@ -229,10 +213,7 @@ e2e_click_popup() {
 }
 
 # Prints the current wall-clock time in milliseconds.
-e2e_now_ms() {
-  local t=${EPOCHREALTIME/[.,]/}
-  echo $((t / 1000))
-}
+e2e_now_ms() { local t=${EPOCHREALTIME/[.,]/}; echo $((t / 1000)); }
 
 # e2e_start_fake_clock DIR NUM hh:mm:ss: starts the clock from DIR reading its local time (UTC)
 # from a file that stands still on 2026-01-01 at that time until e2e_step; NUM is its only digit
@@ -273,20 +254,15 @@ e2e_digit_picture() {
 # e2e_find_digit_box WINDOW NUM: prints the digit box's place "X Y" in window coordinates, found
 # from its two colons, 38 pixels apart.
 e2e_find_digit_box() {
-  local win=$1 num=$2 x y w h at cx cy
-  read -r x y w h < <(e2e_geometry "$win")
+  local x y w h at cx cy
+  read -r x y w h < <(e2e_geometry "$1")
   e2e_screen_crop "$E2E_TMP/digit-search.png" "$x" "$y" "$w" "$h"
-  convert "BMP:$num" -crop 8x25+150+0 +repage "$E2E_TMP/colon.png"
+  convert "BMP:$2" -crop 8x25+150+0 +repage "$E2E_TMP/colon.png"
   at=$(compare -metric AE -subimage-search "$E2E_TMP/digit-search.png" "$E2E_TMP/colon.png" null: 2>&1) || return 1
   [ "${at%% *}" = 0 ] || return 1
   IFS=, read -r cx cy <<<"${at##* }"
-  if e2e_colon_at "$((cx + 38))" "$cy"; then
-    echo "$((cx - 32)) $cy"
-  elif e2e_colon_at "$((cx - 38))" "$cy"; then
-    echo "$((cx - 70)) $cy"
-  else
-    return 1
-  fi
+  e2e_colon_at "$((cx + 38))" "$cy" && echo "$((cx - 32)) $cy" && return 0
+  e2e_colon_at "$((cx - 38))" "$cy" && echo "$((cx - 70)) $cy"
 }
 
 e2e_colon_at() {

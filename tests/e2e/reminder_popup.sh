@@ -9,11 +9,7 @@ source "$(dirname "$0")/lib.sh"
 export XDG_RUNTIME_DIR="$E2E_TMP/run" HOME="$E2E_TMP/home"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR" && mkdir -p "$HOME"
 sink=dovetock_e2e
-pulse_stop() {
-  pulseaudio --kill 2>/dev/null || true
-  wait_for 30 eval '! pulseaudio --check' || echo "pulseaudio is still running" >&2
-}
-trap 'pulse_stop; e2e_cleanup' EXIT
+trap 'pulseaudio --kill 2>/dev/null || true; wait_for 30 eval "! pulseaudio --check" || echo "pulseaudio is still running" >&2; e2e_cleanup' EXIT
 pulseaudio -n --daemonize=yes --exit-idle-time=-1 --load="module-null-sink sink_name=$sink" \
   --load=module-native-protocol-unix 2>"$E2E_TMP/pulse.log" || fail "pulseaudio: $(cat "$E2E_TMP/pulse.log")"
 wait_for 30 pactl set-default-sink "$sink" || fail "pulseaudio does not take $sink as default sink"
@@ -74,14 +70,11 @@ read -r px py pw ph < <(e2e_geometry "$popup")
 state=$(xprop -id "$popup" _NET_WM_STATE)
 grep -q _NET_WM_STATE_ABOVE <<<"$state" || fail "the popup is not kept above: $state"
 grep -q _NET_WM_STATE_SKIP_TASKBAR <<<"$state" || fail "the popup has a taskbar entry: $state"
-
 # Centred on the work area, give or take the one-pixel jiggle.
 read -r ax ay aw ah < <(xprop -root _NET_WORKAREA | awk -F' = ' '{split($2, a, ", "); print a[1], a[2], a[3], a[4]}')
-hx=$((ax + aw / 2 - 61))
-hy=$((ay + ah / 2 - 65))
+hx=$((ax + aw / 2 - 61)) hy=$((ay + ah / 2 - 65))
 ((px >= hx - 1 && px <= hx + 1 && py >= hy - 1 && py <= hy + 1)) ||
   fail "the popup is at ($px, $py), the centre of the work area puts it at ($hx, $hy)"
-
 # The message is written in red inside its box.
 picture_red=$(red_in_box "BMP:$prog/通知.MSG")
 message_drawn() {
@@ -89,7 +82,6 @@ message_drawn() {
     (($(red_in_box "$E2E_TMP/popup.png") > picture_red + 20))
 }
 wait_for 30 message_drawn || fail "no red message in the popup's text box"
-
 # It jiggles until clicked.
 jiggled() { [ "$(e2e_geometry "$popup" | cut -d' ' -f1,2)" != "$px $py" ]; }
 wait_for 30 jiggled || fail "the popup stays still before a click"
@@ -98,14 +90,11 @@ wait_for 30 jiggled || fail "the popup stays still before a click"
 until_ms $((shown + 1200))
 clicked=$(e2e_now_ms)
 e2e_click_popup "$popup"
-last_seen=$clicked
-positions=()
-while :; do
-  now=$(e2e_now_ms)
-  position=$(e2e_geometry "$popup" 2>/dev/null | cut -d' ' -f1,2) && e2e_viewable "$popup" || break
+last_seen=$clicked positions=()
+while now=$(e2e_now_ms) && position=$(e2e_geometry "$popup" 2>/dev/null | cut -d' ' -f1,2) && e2e_viewable "$popup"; do
   last_seen=$now
   ((last_seen - clicked < 30000)) || fail "the popup is still open 30 s after the click"
-  if ((last_seen - clicked >= 400)); then positions+=("$position"); fi
+  ((last_seen - clicked < 400)) || positions+=("$position")
   sleep 0.05
 done
 ((last_seen - clicked >= 1500)) || fail "the popup closed $((last_seen - clicked)) ms after the click"

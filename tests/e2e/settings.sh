@@ -30,8 +30,7 @@ first=${backgrounds[0]%.BK}
 read -r bk_w bk_h < <(for f in "${backgrounds[@]}"; do identify -format '%w %h\n' "BMP:$prog/$f"; done |
   awk '$1 > w {w = $1} $2 > h {h = $2} END {print w, h}')
 read -r ax ay aw ah < <(xprop -root _NET_WORKAREA | awk -F' = ' '{split($2, a, ", "); print a[1], a[2], a[3], a[4]}')
-cx=$((ax + aw - bk_w - 2))
-cy=$((ay + ah - bk_h - 2))
+cx=$((ax + aw - bk_w - 2)) cy=$((ay + ah - bk_h - 2))
 printf '[autorun]\nenable=0\n[location]\nx=%d\ny=%d\n[skin]\nbackground=%s\nnumber=%s\n' \
   "$cx" "$cy" "$first" "$(basename "$num" .NUM)" >"$prog/config.ini"
 background() { awk -F= '/^background=/ {print $2}' "$prog/config.ini"; }
@@ -68,7 +67,7 @@ xdotool key Right Tab Down alt+a
 wait_for 10 eval '[ "$(background)" != "$first" ]' || fail "Apply did not save another background"
 e2e_set_time 07:05:00
 wait_for 30 e2e_popup_windows "$clock_pid" || fail "no popup at 07:05:00 while the sheet is open"
-popup=$(e2e_popup_windows "$clock_pid" | head -n 1)
+popup=$(e2e_popup_windows "$clock_pid")
 e2e_click_popup "$popup"
 wait_for 30 e2e_hidden "$popup" || fail "the clicked popup is still open 30 s later"
 [ -n "$(e2e_sheet)" ] || fail "the sheet closed with the popup"
@@ -86,13 +85,7 @@ e2e_tray_menu "$clock_pid" Up Return
 e2e_open_sheet
 xdotool key Right Tab Down Return
 wait_for 20 e2e_process_gone "$clock_pid" || fail "the old clock did not end"
-new_clock() {
-  local w
-  for w in $(xdotool search --onlyvisible --name '^Dovetock$' 2>/dev/null); do
-    [ "$(xdotool getwindowpid "$w" 2>/dev/null)" != "$clock_pid" ] && echo "$w" && return 0
-  done
-  return 1
-}
+new_clock() { e2e_find_window "$(program_pids)"; }
 wait_for 30 new_clock || fail "no new clock window appeared"
 win=$(new_clock)
 
