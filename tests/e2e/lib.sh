@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Shared helpers of the end-to-end tests: a private X display, a program directory in a
-# temporary folder, waiting on conditions, and cleanup of every process started.
-#
-# A test script is called as: script.sh PATH_TO_DOVETOCK PROGRAM_DIR_OF_THE_BUILD
+# Shared helpers of the end-to-end tests, called as: script.sh PATH_TO_DOVETOCK PROGRAM_DIR_OF_THE_BUILD.
+# They run the clock on a private X display from a temporary folder and end every process started.
 set -euo pipefail
 
 E2E_PROGRAM=${1:?path of the dovetock executable}
@@ -160,8 +158,6 @@ e2e_menu_window() {
   done
   return 1
 }
-
-e2e_menu_closed() { ! e2e_menu_window "$1"; }
 
 # e2e_tray_menu PID KEYS...: opens the menu of PID's tray icon with a right click, then types KEYS.
 e2e_tray_menu() {

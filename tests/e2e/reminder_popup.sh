@@ -107,7 +107,6 @@ loud "$shown" || fail "RMS $(rms "$shown") in the second after the popup showed"
 silent $((clicked + 1000)) || fail "RMS $(rms $((clicked + 1000))) from 1 s after the click"
 
 # --- Two reminders of one second (a daily one and one for today) give two popups, one place.
-e2e_popup_windows "$pid" >/dev/null && fail "a popup is left on screen"
 e2e_step 07:05:54
 e2e_step 07:06:00
 wait_for 30 popups_shown 2 || fail "$(e2e_popup_windows "$pid" | wc -l) popups on screen at 07:06:00, expected 2"
@@ -119,9 +118,7 @@ read -r ax2 ay2 aw2 ah2 < <(e2e_geometry "${pair[1]}")
   fail "the two popups are at ($ax1, $ay1) and ($ax2, $ay2)"
 # The one made second (the later window) lies on top.
 stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | cut -d'#' -f2 | tr -d ',' | xargs -n 1 printf '%d\n')
-below=$(grep -nx "${pair[0]}" <<<"$stacking" | cut -d: -f1)
-above=$(grep -nx "${pair[1]}" <<<"$stacking" | cut -d: -f1)
-[ -n "$below" ] && [ -n "$above" ] && ((above > below)) ||
+[ "$(grep -x -e "${pair[0]}" -e "${pair[1]}" <<<"$stacking" | xargs)" = "${pair[*]}" ] ||
   fail "the second popup is not above the first: stacking $(echo $stacking)"
 
 # --- "5 分钟后再提醒" from the top popup's menu closes it; it comes back at 07:11:00.
