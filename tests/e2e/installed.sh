@@ -10,12 +10,7 @@ chmod 755 "$E2E_TMP"
 prefix="$E2E_TMP/prefix"
 cmake --install "$E2E_BUILD_DIR/.." --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 share="$prefix/share/dovetock"
-mkdir -p "$E2E_TMP/spare"
-mv "$share"/*.BK "$share"/*.NUM "$E2E_TMP/spare/"
-for kind in BK NUM; do  # one shipped skin of each kind, so the face is known
-  mv "$(find "$E2E_TMP/spare" -name "*.$kind" | sort | head -n 1)" "$share/"
-done
-bk=$(find "$share" -name '*.BK')
+e2e_keep_one_skin "$share"
 find "$prefix" -printf '%p %s %T@\n' | sort >"$E2E_TMP/prefix.before"
 
 home="$E2E_TMP/home"
@@ -32,30 +27,13 @@ else
 fi
 as_user+=(env -i HOME="$home" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$run")
 as_user() { "${as_user[@]}" "$@"; }
+E2E_AS=("${as_user[@]}")
 chmod 700 "$run"
 cfg="$home/.config/dovetock"
 entry="$home/.config/autostart/Dovetick.desktop"
 # A start that should hand over and end: it must not stay as a clock of its own.
 clock() { timeout 30 "${as_user[@]}" "$prefix/bin/dovetock" "$@"; }
-start() {
-  "${as_user[@]}" "$prefix/bin/dovetock" >"$E2E_TMP/clock.log" 2>&1 &
-  pid=$!
-  E2E_PIDS+=("$pid")
-  wait_for 30 e2e_find_window "$pid" || { cat "$E2E_TMP/clock.log" >&2; fail "no clock window appeared"; }
-  win=$(e2e_find_window "$pid")
-  wait_for 30 e2e_tray_icons "$pid" || fail "no tray icon"
-}
-# Opens the tray menu and chooses the item N places down ("隐藏" is 1, "自动启动" 3).
-menu_item() {
-  local icon try
-  icon=$(e2e_tray_icons "$pid" | head -n 1)
-  for try in 1 2 3 4 5; do  # the icon may take clicks only once the tray has laid it out
-    xdotool mousemove --window "$icon" 8 8 click 3
-    wait_for 3 e2e_menu_window "$pid" && break
-  done
-  e2e_menu_window "$pid" >/dev/null || fail "the tray menu did not open"
-  xdotool key $(printf 'Down %.0s' $(seq "$1")) Return
-}
+start() { e2e_start_clock "$prefix/bin"; pid=$E2E_CLOCK_PID win=$E2E_CLOCK_WIN; }
 
 # --- The first start shows the shipped skin and writes the user's own autostart entry.
 start
@@ -64,33 +42,22 @@ read -r x y w h < <(e2e_geometry "$win")
 wait_for 10 test -f "$entry" || fail "no autostart entry at $entry"
 
 # --- "自动启动" removes and writes the entry again; the choice lands in config.ini.
-menu_item 3
+e2e_tray_menu "$pid" Down Down Down Return
 wait_for 10 test ! -e "$entry" || fail "unticking autostart left $entry"
 grep -qx 'enable=0' "$cfg/config.ini" || fail "config.ini does not hold enable=0"
-menu_item 3
+e2e_tray_menu "$pid" Down Down Down Return
 wait_for 10 test -f "$entry" || fail "ticking autostart wrote no entry"
-
-# --- A moved clock lands in config.ini.
-e2e_drag "$win" $((w / 2)) $((h / 2)) 150 100 || fail "dragging the face did not move the clock"
-stored() { read -r x1 _ < <(e2e_geometry "$win") && grep -qx "x=$x1" "$cfg/config.ini"; }
-wait_for 10 stored || fail "the new place is not in config.ini"
 
 # --- A reminder typed into the sheet that --settings opens lands in notify.dat.
 clock --settings || fail "--settings failed"
-sheet() { xdotool search --onlyvisible --name '^Amberlane' 2>/dev/null | head -n 1; }
-wait_for 10 sheet || fail "--settings opened no sheet"
-wait_for 10 xdotool windowactivate --sync "$(sheet)"
-xdotool key Right Right Tab Tab
-xdotool type --delay 50 070500
-xdotool key Tab space Tab
-xdotool type --delay 50 'wake up'
-xdotool key Tab space
+e2e_open_sheet
+e2e_sheet_add_reminder
 wait_for 10 grep -qa 'wake up' "$cfg/notify.dat" || fail "the reminder is not in $cfg/notify.dat"
 xdotool key Escape
 
 # --- A second start shows the hidden clock and opens no second window or icon.
-menu_item 1
-wait_for 10 bash -c "! xwininfo -id $win | grep -q IsViewable" || fail "Hide left the clock on screen"
+e2e_tray_menu "$pid" Down Return
+wait_for 10 e2e_hidden "$win" || fail "Hide left the clock on screen"
 clock || fail "the second start failed"
 wait_for 10 e2e_viewable "$win" || fail "the second start did not show the clock"
 [ "$(xdotool search --onlyvisible --name '^Dovetock$' | wc -l)" = 1 ] || fail "more than one clock window"
@@ -105,7 +72,7 @@ wait_for 10 e2e_process_gone "$pid" || fail "--quit left the clock running"
 # --- A skin in the user's folder is offered; a killed clock's socket does not block the next one.
 mine="$home/.local/share/dovetock/skins/Mine.BK"
 as_user mkdir -p "$(dirname "$mine")"
-as_user cp "$(find "$E2E_TMP/spare" -name '*.BK' | head -n 1)" "$mine"
+as_user cp "$(find "$E2E_BUILD_DIR" -maxdepth 1 -name '*.BK' ! -name "${bk##*/}" | sort | head -n 1)" "$mine"
 sed -i 's/^\[skin\]$/&\nbackground=Mine/' "$cfg/config.ini"
 grep -q '^background=Mine' "$cfg/config.ini" || printf '[skin]\nbackground=Mine\n' >>"$cfg/config.ini"
 start

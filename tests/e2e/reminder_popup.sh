@@ -1,73 +1,50 @@
 #!/usr/bin/env bash
-# Reminders firing from the running clock under icewm, with its wall clock faked and stepped by
-# the test: the popup appears at its second and not before, closes about 2.1 s after a click,
-# and two reminders of one second give two popups.
+# Reminders firing from the running clock under icewm, with its wall clock faked and stepped by the
+# test and its sound heard through a private PulseAudio server: the popup appears at its second and
+# not before, centred, in red, jiggling and sounding; a click stops both and closes it about 2.1 s
+# later; two reminders of one second give two popups, the later on top; a popup put off by five
+# minutes comes back at +5:00 and not at +4:59, with sound; with "提醒声音" switched off it is silent.
 source "$(dirname "$0")/lib.sh"
+
+export XDG_RUNTIME_DIR="$E2E_TMP/run" HOME="$E2E_TMP/home"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR" && mkdir -p "$HOME"
+sink=dovetock_e2e
+trap 'pulseaudio --kill 2>/dev/null || true; wait_for 30 eval "! pulseaudio --check" || echo "pulseaudio is still running" >&2; e2e_cleanup' EXIT
+pulseaudio -n --daemonize=yes --exit-idle-time=-1 --load="module-null-sink sink_name=$sink" \
+  --load=module-native-protocol-unix 2>"$E2E_TMP/pulse.log" || fail "pulseaudio: $(cat "$E2E_TMP/pulse.log")"
+wait_for 30 pactl set-default-sink "$sink" || fail "pulseaudio does not take $sink as default sink"
 
 e2e_start_display
 e2e_start_wm
-
 prog=$(e2e_program_dir)
 [ -f "$prog/通知.MSG" ] || fail "the build ships no 通知.MSG"
-# One digit strip, so the test can read the time off the face.
-num=$(find "$prog" -maxdepth 1 -name '*.NUM' | sort | head -n 1)
-[ -n "$num" ] || fail "the build ships no digit strip"
-find "$prog" -maxdepth 1 -name '*.NUM' ! -path "$num" -delete
-
-# --- notify.dat: "NOTIFYS", the count, then per record eight int32 (enabled, year, month, day,
-# hour, minute, second, kind), the key and the GBK message, each after its int32 length.
-le32() {
-  printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $((($1 >> 8) & 255)))"
-  printf "\\x$(printf %02x $((($1 >> 16) & 255)))\\x$(printf %02x $((($1 >> 24) & 255)))"
-}
-# record YEAR MONTH DAY HOUR MINUTE SECOND KIND MESSAGE
-record() {
-  local key message
-  key=$(printf '%02d:%02d:%02d:%02d:%02d:%02d' "$1" "$2" "$3" "$4" "$5" "$6")
-  message=$(printf '%s' "$8" | iconv -f UTF-8 -t GBK | xxd -p | tr -d '\n')
-  le32 1; le32 "$1"; le32 "$2"; le32 "$3"; le32 "$4"; le32 "$5"; le32 "$6"; le32 "$7"
-  le32 ${#key}; printf '%s' "$key"
-  le32 $((${#message} / 2)); xxd -r -p <<<"$message"
-}
-{
-  printf 'NOTIFYS'
-  le32 3
-  record 1971 1 1 7 5 0 1 "该起床了"
-  record 1971 1 1 7 6 0 1 "开会"
-  record 2026 1 1 7 6 0 0 "喝水"
-} >"$prog/notify.dat"
-
-clock_file="$E2E_TMP/clock-time"
-e2e_set_fake_clock "$clock_file" "2026-01-01 07:04:50"
-mapfile -t fake_env < <(e2e_fake_clock_env "$clock_file")
-e2e_start_clock "$prog" "${fake_env[@]}"
+e2e_keep_one_skin "$prog"  # one digit strip, so the test can read the time off the face
+e2e_reminders "$prog/notify.dat" "07:05:00 该起床了" "07:06:00 开会" "2026:01:01:07:06:00 喝水" "07:12:00 喝水"
+e2e_start_fake_clock "$prog" "$num" 07:04:50
 pid=$E2E_CLOCK_PID
-clock=$E2E_CLOCK_WIN
-wait_for 30 e2e_find_digit_box "$clock" "$num" || fail "no digit box on the face"
-read -r bx by < <(e2e_find_digit_box "$clock" "$num")
-face_reads() { e2e_face_reads "$clock" "$bx" "$by" "$num" "$1"; }
-wait_for 30 face_reads 07:04:50 || fail "the face does not read 07:04:50"
+e2e_popup_windows "$pid" --all >"$E2E_TMP/windows-at-start" || true
+popups_shown() { e2e_popup_count "$pid" "$1"; }
+until_ms() { while (($(e2e_now_ms) < $1)); do sleep 0.05; done; }
 
-# Every untitled top-level window the clock has made, mapped or not, apart from menus and
-# tray icons: a popup's window exists as soon as the popup is shown.
-popup_windows_made() {
-  local w
-  for w in $(xdotool search --all --pid "$pid" --name '^$' 2>/dev/null); do
-    e2e_override_redirect "$w" || echo "$w"
-  done
+# record NAME / record_stop: what the sink plays, into NAME.wav; rec_ms is when its first sample came.
+record() {
+  rec="$E2E_TMP/$1.wav"
+  parec -d "$sink.monitor" --latency-msec=20 --file-format=wav "$rec" &
+  rec_pid=$!
+  E2E_PIDS+=("$rec_pid")
+  wait_for 30 eval '(($(stat -c %s "$rec" 2>/dev/null || echo 0) > 8192))' || fail "parec records nothing"
+  rec_ms=$(e2e_now_ms)
 }
-popup_windows_made >"$E2E_TMP/windows-at-start"
-new_windows() { popup_windows_made | grep -vxFf "$E2E_TMP/windows-at-start" || true; }
-
-# step hh:mm:ss: sets the faked clock and waits until the face reads it. The reminder check runs
-# before the face is redrawn, so every popup of that second exists by then.
-step() {
-  e2e_set_fake_clock "$clock_file" "2026-01-01 $1"
-  wait_for 30 face_reads "$1" || fail "the face does not read $1"
+record_stop() { kill -INT "$rec_pid"; wait "$rec_pid" || true; }
+# rms FROM_MS: the RMS amplitude of the second of the recording from that wall-clock moment.
+rms() {
+  sox "$rec" -n trim "$(awk -v ms=$(($1 - rec_ms)) 'BEGIN {printf "%.3f", ms / 1000}')" 1 stat 2>&1 |
+    awk '/RMS +amplitude/ {print $3}'
 }
-
-popup_count() { e2e_popup_windows "$pid" | wc -l; }
-popups_shown() { [ "$(popup_count)" = "$1" ]; }
+# loud|silent FROM_MS: checks that second's RMS and keeps it for the closing line.
+loud() { levels+=("$(rms "$1")") && awk -v r="${levels[-1]}" 'BEGIN {exit !(r > 0.01)}'; }
+silent() { levels+=("$(rms "$1")") && awk -v r="${levels[-1]}" 'BEGIN {exit !(r < 0.0002)}'; }
+levels=()
 
 # Red pixels (the message's, smoothed edges included) in the message box (6, 67)-(116, 124) of
 # a window or a picture file.
@@ -78,11 +55,14 @@ red_in_box() {
 }
 
 # --- Armed at 07:04:53, nothing is shown until 07:05:00, and one popup then.
-step 07:04:53
-step 07:04:59
-[ -z "$(new_windows)" ] || fail "a popup window was made at 07:04:59, before its second"
-step 07:05:00
-wait_for 30 popups_shown 1 || fail "$(popup_count) popups on screen at 07:05:00, expected 1"
+e2e_step 07:04:53
+e2e_step 07:04:59
+[ "$(e2e_popup_windows "$pid" --all)" = "$(cat "$E2E_TMP/windows-at-start")" ] ||
+  fail "a popup window was made at 07:04:59, before its second"
+record fired
+e2e_step 07:05:00
+wait_for 30 popups_shown 1 || fail "$(e2e_popup_windows "$pid" | wc -l) popups on screen at 07:05:00, expected 1"
+shown=$(e2e_now_ms)
 popup=$(e2e_popup_windows "$pid")
 read -r px py pw ph < <(e2e_geometry "$popup")
 [ "$pw $ph" = "122 130" ] || fail "the popup is ${pw}x${ph}"
@@ -90,14 +70,11 @@ read -r px py pw ph < <(e2e_geometry "$popup")
 state=$(xprop -id "$popup" _NET_WM_STATE)
 grep -q _NET_WM_STATE_ABOVE <<<"$state" || fail "the popup is not kept above: $state"
 grep -q _NET_WM_STATE_SKIP_TASKBAR <<<"$state" || fail "the popup has a taskbar entry: $state"
-
 # Centred on the work area, give or take the one-pixel jiggle.
 read -r ax ay aw ah < <(xprop -root _NET_WORKAREA | awk -F' = ' '{split($2, a, ", "); print a[1], a[2], a[3], a[4]}')
-hx=$((ax + aw / 2 - 61))
-hy=$((ay + ah / 2 - 65))
+hx=$((ax + aw / 2 - 61)) hy=$((ay + ah / 2 - 65))
 ((px >= hx - 1 && px <= hx + 1 && py >= hy - 1 && py <= hy + 1)) ||
   fail "the popup is at ($px, $py), the centre of the work area puts it at ($hx, $hy)"
-
 # The message is written in red inside its box.
 picture_red=$(red_in_box "BMP:$prog/通知.MSG")
 message_drawn() {
@@ -105,36 +82,35 @@ message_drawn() {
     (($(red_in_box "$E2E_TMP/popup.png") > picture_red + 20))
 }
 wait_for 30 message_drawn || fail "no red message in the popup's text box"
-
 # It jiggles until clicked.
 jiggled() { [ "$(e2e_geometry "$popup" | cut -d' ' -f1,2)" != "$px $py" ]; }
 wait_for 30 jiggled || fail "the popup stays still before a click"
 
-# --- A click stops the jiggle; the popup goes about 2.1 s later.
-read -r px py _ < <(e2e_geometry "$popup")
+# --- A click stops the jiggle and the sound; the popup goes about 2.1 s later.
+until_ms $((shown + 1200))
 clicked=$(e2e_now_ms)
-xdotool mousemove $((px + 61)) $((py + 40)) click 1
-last_seen=$clicked
-positions=()
-while :; do
-  now=$(e2e_now_ms)
-  position=$(e2e_geometry "$popup" 2>/dev/null | cut -d' ' -f1,2) && e2e_viewable "$popup" || break
+e2e_click_popup "$popup"
+last_seen=$clicked positions=()
+while now=$(e2e_now_ms) && position=$(e2e_geometry "$popup" 2>/dev/null | cut -d' ' -f1,2) && e2e_viewable "$popup"; do
   last_seen=$now
   ((last_seen - clicked < 30000)) || fail "the popup is still open 30 s after the click"
-  if ((last_seen - clicked >= 400)); then positions+=("$position"); fi
+  ((last_seen - clicked < 400)) || positions+=("$position")
   sleep 0.05
 done
 ((last_seen - clicked >= 1500)) || fail "the popup closed $((last_seen - clicked)) ms after the click"
 distinct=$(printf '%s\n' "${positions[@]}" | grep -v '^ *$' | sort -u | wc -l)
 ((distinct <= 1)) || fail "the popup kept moving after the click: $(printf '(%s) ' "${positions[@]}")"
 e2e_process_gone "$pid" && fail "the clock ended with the popup"
+until_ms $((clicked + 2300))
+record_stop
+loud "$shown" || fail "RMS $(rms "$shown") in the second after the popup showed"
+silent $((clicked + 1000)) || fail "RMS $(rms $((clicked + 1000))) from 1 s after the click"
 
 # --- Two reminders of one second (a daily one and one for today) give two popups, one place.
-e2e_popup_windows "$pid" >/dev/null && fail "a popup is left on screen"
-step 07:05:54
-step 07:06:00
-wait_for 30 popups_shown 2 || fail "$(popup_count) popups on screen at 07:06:00, expected 2"
-mapfile -t pair < <(e2e_popup_windows "$pid" | sort -n)
+e2e_step 07:05:54
+e2e_step 07:06:00
+wait_for 30 popups_shown 2 || fail "$(e2e_popup_windows "$pid" | wc -l) popups on screen at 07:06:00, expected 2"
+mapfile -t pair < <(e2e_popup_windows "$pid")
 read -r ax1 ay1 aw1 ah1 < <(e2e_geometry "${pair[0]}")
 read -r ax2 ay2 aw2 ah2 < <(e2e_geometry "${pair[1]}")
 [ "$aw1 $ah1 $aw2 $ah2" = "122 130 122 130" ] || fail "the two popups are ${aw1}x${ah1} and ${aw2}x${ah2}"
@@ -142,9 +118,44 @@ read -r ax2 ay2 aw2 ah2 < <(e2e_geometry "${pair[1]}")
   fail "the two popups are at ($ax1, $ay1) and ($ax2, $ay2)"
 # The one made second (the later window) lies on top.
 stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | cut -d'#' -f2 | tr -d ',' | xargs -n 1 printf '%d\n')
-below=$(grep -nx "${pair[0]}" <<<"$stacking" | cut -d: -f1)
-above=$(grep -nx "${pair[1]}" <<<"$stacking" | cut -d: -f1)
-[ -n "$below" ] && [ -n "$above" ] && ((above > below)) ||
+[ "$(grep -x -e "${pair[0]}" -e "${pair[1]}" <<<"$stacking" | xargs)" = "${pair[*]}" ] ||
   fail "the second popup is not above the first: stacking $(echo $stacking)"
 
-echo "reminder popup: ${pw}x${ph} at 07:05:00, still open $((last_seen - clicked)) ms after the click, then closed; two at 07:06:00"
+# --- "5 分钟后再提醒" from the top popup's menu closes it; it comes back at 07:11:00.
+e2e_click_popup "${pair[1]}" 3
+wait_for 30 e2e_menu_window "$pid" || fail "a right click on the popup opened no menu"
+xdotool key Down Return
+wait_for 30 popups_shown 1 || fail "the snoozed popup stays"
+e2e_click_popup "${pair[0]}"
+wait_for 30 popups_shown 0 || fail "the clicked popup stays"
+e2e_popup_windows "$pid" --all >"$E2E_TMP/before" || true
+e2e_step 07:10:59
+[ "$(e2e_popup_windows "$pid" --all)" = "$(cat "$E2E_TMP/before")" ] || fail "the snoozed reminder came back at 07:10:59"
+record snoozed
+e2e_step 07:11:00
+wait_for 30 popups_shown 1 || fail "the snoozed reminder did not come back at 07:11:00"
+shown=$(e2e_now_ms)
+until_ms $((shown + 1200))
+record_stop
+loud "$shown" || fail "RMS $(rms "$shown") in the second after the snoozed popup showed"
+e2e_click_popup "$(e2e_popup_windows "$pid")"
+wait_for 30 popups_shown 0 || fail "the clicked popup stays"
+
+# --- "提醒声音" switched off from the face's menu: the 07:12:00 popup is silent.
+read -r cx cy _ < <(e2e_geometry "$E2E_CLOCK_WIN")
+xdotool mousemove $((cx + bx + 55)) $((cy + by + 12)) click 3
+wait_for 30 e2e_menu_window "$pid" || fail "a right click on the face opened no menu"
+xdotool key Down Down Down Down Return
+wait_for 30 grep -qx 'sound=0' "$prog/config.ini" || fail "config.ini keeps the sound on: $(cat "$prog/config.ini")"
+record quiet
+e2e_step 07:11:54
+e2e_step 07:12:00
+wait_for 30 popups_shown 1 || fail "no popup at 07:12:00"
+shown=$(e2e_now_ms)
+until_ms $((shown + 1200))
+record_stop
+silent "$shown" || fail "RMS $(rms "$shown") after a popup with the sound switched off"
+
+echo "reminder popup: ${pw}x${ph} at 07:05:00, closed $((last_seen - clicked)) ms after the click; two at 07:06:00;" \
+  "RMS ${levels[0]} in the popup's first second, ${levels[1]} from 1 s after the click;" \
+  "snoozed popup back at 07:11:00 (not 07:10:59) with RMS ${levels[2]}; switched off: RMS ${levels[3]}"
