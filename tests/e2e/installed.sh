@@ -48,6 +48,12 @@ grep -qx 'enable=0' "$cfg/config.ini" || fail "config.ini does not hold enable=0
 e2e_tray_menu "$pid" Down Down Down Return
 wait_for 10 test -f "$entry" || fail "ticking autostart wrote no entry"
 
+# --- A dragged clock lands in the user's config.ini.
+read -r gx gy <<<"$(e2e_face_point "$bk" "$w" "$h")"
+e2e_drag "$win" "$gx" "$gy" 150 100 || fail "dragging the face did not move the clock"
+stored() { read -r x1 _ < <(e2e_geometry "$win") && grep -qx "x=$x1" "$cfg/config.ini"; }
+wait_for 10 stored || fail "the new place is not in config.ini"
+
 # --- A reminder typed into the sheet that --settings opens lands in notify.dat.
 clock --settings || fail "--settings failed"
 e2e_open_sheet
