@@ -160,15 +160,6 @@ private slots:
         wnd.Create(QStringLiteral("Dovetock"));
         QVERIFY(QFile::exists(entry));
         QVERIFY(wnd.AutoRunChecked());
-
-        // A new skin choice is written but not taken by the running clock.
-        wnd.SaveSkin(QStringLiteral("Other"), QStringLiteral("Digits"));
-        QString name;
-        platform::ReadIniString(ini, "skin", "background", QString(), name);
-        QCOMPARE(name, QStringLiteral("Other"));
-        platform::ReadIniString(ini, "skin", "number", QString(), name);
-        QCOMPARE(name, QStringLiteral("Digits"));
-        QCOMPARE(wnd.m_strBkName, QStringLiteral("Face"));
     }
 
     void positionOffEveryScreenAndDrags()

@@ -114,89 +114,85 @@ class PicturesTest : public QObject
 
 private slots:
     void initTestCase() { InitResources(); }
-    void programReadsEveryPictureAsQtDoes();
-    void picturesFollowTheirRules();
-    void programAndDayIcons();
-    void arrowCursorHasItsHotSpotAtTheTip();
-};
 
-void PicturesTest::programReadsEveryPictureAsQtDoes()
-{
-    const QStringList paths = Shipped("BK") + Shipped("NUM") + Shipped("MSG")
-        + QStringList{FallbackBackgroundPath(), FallbackDigitsPath(), FallbackPopupPath()};
-    for (const QString &path : paths) {
-        const QImage expected = ReadPicture(path);
-        QImage loaded;
-        QVERIFY2(!expected.isNull() && LoadBitmapFile(path, loaded), qPrintable(path));
-        QVERIFY2(loaded.convertToFormat(QImage::Format_RGB32) == expected, qPrintable(path));
-        const CDib dib(path);
-        QVERIFY2(dib.IsLoaded(), qPrintable(path));
-        QCOMPARE(QSize(dib.Width(), dib.Height()), expected.size());
-        QCOMPARE(dib.ColorCount(), 0);
-    }
-}
-
-void PicturesTest::picturesFollowTheirRules()
-{
-    const QStringList backgrounds = Shipped("BK");
-    QVERIFY2(backgrounds.size() >= 3 && Shipped("NUM").size() >= 2 && Shipped("MSG").contains(
-                 QDir(QStringLiteral(DOVETOCK_PROGRAM_DIR)).filePath(kPopupName)),
-             qPrintable((backgrounds + Shipped("NUM") + Shipped("MSG")).join(", ")));
-    std::set<QRgb> keys;
-    for (const QString &path : backgrounds) {
-        const QImage picture = ReadPicture(path);
-        keys.insert(picture.pixel(0, 0));
-        QVERIFY2(picture.width() >= 120 && picture.width() <= 260, qPrintable(path));
-    }
-    QCOMPARE(int(keys.size()), int(backgrounds.size()));
-
-    const auto check = [](const QStringList &paths, QString (*problem)(const QImage &)) {
+    void programReadsEveryPictureAsQtDoes()
+    {
+        const QStringList paths = Shipped("BK") + Shipped("NUM") + Shipped("MSG")
+            + QStringList{FallbackBackgroundPath(), FallbackDigitsPath(), FallbackPopupPath()};
         for (const QString &path : paths) {
-            const QString found = problem(ReadPicture(path));
-            QVERIFY2(found.isEmpty(), qPrintable(path + ": " + found));
+            const QImage expected = ReadPicture(path);
+            QImage loaded;
+            QVERIFY2(!expected.isNull() && LoadBitmapFile(path, loaded), qPrintable(path));
+            QVERIFY2(loaded.convertToFormat(QImage::Format_RGB32) == expected, qPrintable(path));
+            const CDib dib(path);
+            QVERIFY2(dib.IsLoaded(), qPrintable(path));
+            QCOMPARE(QSize(dib.Width(), dib.Height()), expected.size());
+            QCOMPARE(dib.ColorCount(), 0);
         }
-    };
-    check(backgrounds + QStringList{FallbackBackgroundPath()}, BackgroundProblem);
-    check(Shipped("NUM") + QStringList{FallbackDigitsPath()}, DigitStripProblem);
-    check(Shipped("MSG") + QStringList{FallbackPopupPath()}, PopupProblem);
-}
-
-void PicturesTest::programAndDayIcons()
-{
-    const QIcon program = ProgramIcon();
-    for (int size : {16, 32, 48})
-        QVERIFY2(program.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
-
-    QVERIFY(DayIcon(0).isNull());
-    QVERIFY(DayIcon(32).isNull());
-    std::vector<QImage> days;
-    for (int day = 1; day <= 31; ++day) {
-        const QImage image = DayIcon(day).pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(image.size(), QSize(32, 32));
-        int white = 0;
-        int black = 0;
-        for (int y = 12; y < 30; ++y) {
-            for (int x = 3; x < 29; ++x) {
-                const QRgb pixel = image.pixel(x, y);
-                white += qAlpha(pixel) == 255 && qGray(pixel) > 240;
-                black += qAlpha(pixel) == 255 && qGray(pixel) < 40;
-            }
-        }
-        QVERIFY2(white > 150 && black > 25, qPrintable(QString("day %1: %2 white, %3 black").arg(day).arg(white).arg(black)));
-        for (std::size_t other = 0; other < days.size(); ++other)
-            QVERIFY2(days[other] != image, qPrintable(QString("days %1 and %2").arg(other + 1).arg(day)));
-        days.push_back(image);
     }
-}
 
-void PicturesTest::arrowCursorHasItsHotSpotAtTheTip()
-{
-    const QCursor cursor = ArrowCursor();
-    QCOMPARE(cursor.hotSpot(), QPoint(0, 0));
-    const QImage image = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(image.size(), QSize(32, 32));
-    QCOMPARE(image.pixel(0, 0), qRgba(0, 0, 0, 255));
-}
+    void picturesFollowTheirRules()
+    {
+        const QStringList backgrounds = Shipped("BK");
+        QVERIFY2(backgrounds.size() >= 3 && Shipped("NUM").size() >= 2 && Shipped("MSG").contains(
+                     QDir(QStringLiteral(DOVETOCK_PROGRAM_DIR)).filePath(kPopupName)),
+                 qPrintable((backgrounds + Shipped("NUM") + Shipped("MSG")).join(", ")));
+        std::set<QRgb> keys;
+        for (const QString &path : backgrounds) {
+            const QImage picture = ReadPicture(path);
+            keys.insert(picture.pixel(0, 0));
+            QVERIFY2(picture.width() >= 120 && picture.width() <= 260, qPrintable(path));
+        }
+        QCOMPARE(int(keys.size()), int(backgrounds.size()));
+
+        const auto check = [](const QStringList &paths, QString (*problem)(const QImage &)) {
+            for (const QString &path : paths) {
+                const QString found = problem(ReadPicture(path));
+                QVERIFY2(found.isEmpty(), qPrintable(path + ": " + found));
+            }
+        };
+        check(backgrounds + QStringList{FallbackBackgroundPath()}, BackgroundProblem);
+        check(Shipped("NUM") + QStringList{FallbackDigitsPath()}, DigitStripProblem);
+        check(Shipped("MSG") + QStringList{FallbackPopupPath()}, PopupProblem);
+    }
+
+    void programAndDayIcons()
+    {
+        const QIcon program = ProgramIcon();
+        for (int size : {16, 32, 48})
+            QVERIFY2(program.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+
+        QVERIFY(DayIcon(0).isNull());
+        QVERIFY(DayIcon(32).isNull());
+        std::vector<QImage> days;
+        for (int day = 1; day <= 31; ++day) {
+            const QImage image = DayIcon(day).pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(image.size(), QSize(32, 32));
+            int white = 0;
+            int black = 0;
+            for (int y = 12; y < 30; ++y) {
+                for (int x = 3; x < 29; ++x) {
+                    const QRgb pixel = image.pixel(x, y);
+                    white += qAlpha(pixel) == 255 && qGray(pixel) > 240;
+                    black += qAlpha(pixel) == 255 && qGray(pixel) < 40;
+                }
+            }
+            QVERIFY2(white > 150 && black > 25, qPrintable(QString("day %1: %2 white, %3 black").arg(day).arg(white).arg(black)));
+            for (std::size_t other = 0; other < days.size(); ++other)
+                QVERIFY2(days[other] != image, qPrintable(QString("days %1 and %2").arg(other + 1).arg(day)));
+            days.push_back(image);
+        }
+    }
+
+    void arrowCursorHasItsHotSpotAtTheTip()
+    {
+        const QCursor cursor = ArrowCursor();
+        QCOMPARE(cursor.hotSpot(), QPoint(0, 0));
+        const QImage image = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(image.size(), QSize(32, 32));
+        QCOMPARE(image.pixel(0, 0), qRgba(0, 0, 0, 255));
+    }
+};
 
 QTEST_MAIN(PicturesTest)
 #include "tst_pictures.moc"

@@ -89,24 +89,287 @@ class SettingsSheetTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void sheetOpensOnAboutWithThreeTabs();
-    void sheetIsPlacedBesideTheClock();
-    void displayPageApplyWritesOnceAndRestartSurvivesCancel();
-    void displayPageWritesAnEmptyNameForNoSelection();
-    void remindersPageWritesEveryEditAtOnce();
-    void remindersPageDoesNothingWithoutASelectedRow();
-    void messageEditTakesThirtyGbkBytes();
-    void storedLongMessageOnlyShrinks();
-    void onlyLeftDoubleClickLoadsARow();
-    void ctrlKeysSwitchTabsFromTheTimeField();
-    void failedSaveIsToldAndTheChangeKept();
+    void initTestCase()
+    {
+        QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("AR PL UMing CN"));
+        platform::SetUserMessageHandler([this](const QString &text) { m_messages << text; });
+    }
+
+    void init()
+    {
+        m_messages.clear();
+        m_clock = std::make_unique<FakeClock>();
+        m_clock->m_arrBkNames = {QStringLiteral("Classic"), QStringLiteral("Sea"), QStringLiteral("Night")};
+        m_clock->m_arrNumNames = {QStringLiteral("Green"), QStringLiteral("Red")};
+        m_clock->m_strBkName = QStringLiteral("sEA");
+        m_clock->m_strNumName = QStringLiteral("Blue");
+        m_clock->m_strPath = m_dir.filePath(QStringLiteral("notify.dat"));
+        QFile::remove(m_clock->m_strPath);
+        m_sheet = std::make_unique<CMyPropertySheet>();
+        m_sheet->m_pClockWnd = m_clock.get();
+        m_sheet->OnInitDialog();
+        m_sheet->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_sheet.get()));
+    }
+
+    void cleanup()
+    {
+        m_sheet.reset();
+        m_clock.reset();
+    }
+
+    void sheetOpensOnAboutWithThreeTabs()
+    {
+        QCOMPARE(m_sheet->windowTitle(), QStringLiteral("Amberlane 电子闹钟 1.0 版"));
+        const QTabWidget *tabs = m_sheet->TabWidget();
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE((QStringList{tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)}), (QStringList{"关于", "显示", "时间提醒"}));
+        QCOMPARE(tabs->currentIndex(), 0);
+
+        // Only the shown page is built.
+        QVERIFY(m_sheet->m_page1.IsCreated() && !m_sheet->m_page2.IsCreated() && !m_sheet->m_page3.IsCreated());
+        QVERIFY(!Find<QPushButton>("homepage")->isVisible());
+        QVERIFY(!Button(QDialogButtonBox::Apply)->isEnabled());
+        OpenTab(2);
+        QVERIFY(m_sheet->m_page3.IsCreated() && !m_sheet->m_page2.IsCreated());
+        // The reminders page is taller than the others, as wide.
+        QVERIFY(m_sheet->m_page3.minimumHeight() > m_sheet->m_page1.minimumHeight());
+        QCOMPARE(m_sheet->m_page3.minimumWidth(), m_sheet->m_page1.minimumWidth());
+    }
+
+    void sheetIsPlacedBesideTheClock()
+    {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(m_sheet->pos(), QPoint(10, 120));
+
+        m_clock->m_ptPos = QPoint(area.right() - 5, area.bottom() - 5);
+        m_sheet->OnInitDialog();
+        const QRect frame = m_sheet->frameGeometry();
+        QCOMPARE(frame.right(), area.right());
+        QCOMPARE(frame.bottom(), area.bottom());
+    }
+
+    void displayPageApplyWritesOnceAndRestartSurvivesCancel()
+    {
+        OpenTab(1);
+        auto *background = Find<QComboBox>("background");
+        auto *clockStyle = Find<QComboBox>("clockStyle");
+        // Preselected ignoring case; a name not in the list selects nothing.
+        QCOMPARE(background->currentIndex(), 1);
+        QCOMPARE(clockStyle->currentIndex(), -1);
+        QVERIFY(!Button(QDialogButtonBox::Apply)->isEnabled());
+        background->setFocus();
+        QTest::keyClick(background, Qt::Key_Down);
+        QCOMPARE(background->currentIndex(), 2);
+        clockStyle->setFocus();
+        QTest::keyClick(clockStyle, Qt::Key_Down);
+        QCOMPARE(clockStyle->currentIndex(), 0);
+        QVERIFY(m_clock->m_arrSaved.isEmpty());
+
+        QTest::mouseClick(Button(QDialogButtonBox::Apply), Qt::LeftButton);
+        QCOMPARE(m_clock->m_arrSaved, QStringList{QStringLiteral("Night|Green")});
+        QVERIFY(m_clock->m_bRestart);
+        QVERIFY(!Button(QDialogButtonBox::Apply)->isEnabled());
+
+        // Apply again with nothing new selected: nothing more is written.
+        QTest::mouseClick(Button(QDialogButtonBox::Apply), Qt::LeftButton);
+        QCOMPARE(m_clock->m_arrSaved.size(), 1);
+
+        // Apply, then Cancel: the names stay written and the restart stays asked for.
+        m_clock->m_bRestart = false;
+        background->setFocus();
+        QTest::keyClick(background, Qt::Key_Up);
+        QTest::mouseClick(Button(QDialogButtonBox::Apply), Qt::LeftButton);
+        QTest::mouseClick(Button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        QCOMPARE(m_sheet->result(), int(QDialog::Rejected));
+        QCOMPARE(m_clock->m_arrSaved, (QStringList{QStringLiteral("Night|Green"), QStringLiteral("Sea|Green")}));
+        QVERIFY(m_clock->m_bRestart);
+    }
+
+    void displayPageWritesAnEmptyNameForNoSelection()
+    {
+        m_clock->m_strBkName = QStringLiteral("Forest");
+        m_clock->m_strNumName = QStringLiteral("red");
+        m_sheet = std::make_unique<CMyPropertySheet>();
+        m_sheet->m_pClockWnd = m_clock.get();
+        m_sheet->show();
+        OpenTab(1);
+        QCOMPARE(Find<QComboBox>("background")->currentIndex(), -1);
+        auto *clockStyle = Find<QComboBox>("clockStyle");
+        QCOMPARE(clockStyle->currentIndex(), 1);
+        clockStyle->setFocus();
+        QTest::keyClick(clockStyle, Qt::Key_Up);
+        QTest::mouseClick(Button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QCOMPARE(m_clock->m_arrSaved, QStringList{QStringLiteral("|Green")});
+        QVERIFY(m_clock->m_bRestart);
+    }
+
+    void remindersPageWritesEveryEditAtOnce()
+    {
+        OpenTab(2);
+        auto *list = Find<QTreeWidget>("list");
+        auto *enable = Find<QCheckBox>("enable");
+        auto *message = Find<QLineEdit>("message");
+        auto *add = Find<QPushButton>("add");
+        auto *modify = Find<QPushButton>("modify");
+        auto *remove = Find<QPushButton>("delete");
+        QCOMPARE(list->headerItem()->text(2), QStringLiteral("消息"));
+        QVERIFY(add->isEnabled() && !modify->isEnabled() && !remove->isEnabled());
+        const auto addOne = [&](const char *time, bool on, const QString &text) {
+            TypeTime(time);
+            if (enable->isChecked() != on)
+                QTest::mouseClick(enable, Qt::LeftButton);
+            message->clear();
+            TypeText(message, text);
+            QTest::mouseClick(add, Qt::LeftButton);
+        };
+
+        // Each edit is saved at once; the same time again is told and not saved.
+        addOne("120000", true, QStringLiteral("午饭"));
+        addOne("070500", true, QStringLiteral("wake"));
+        addOne("070500", false, QStringLiteral("again"));
+        QCOMPARE(m_messages, QStringList{QStringLiteral("对应的时间提示已存在")});
+        QCOMPARE(m_clock->m_nSaves, 2);
+        QCOMPARE(RowTexts(list), (QStringList{QStringLiteral("是 07:05:00 wake"), QStringLiteral("是 12:00:00 午饭")}));
+
+        // Double-click loads the row into the editor; Modify and Delete work on the loaded row.
+        DoubleClickRow(1);
+        QVERIFY(enable->isChecked());
+        QCOMPARE(Find<CTimeEdit>("time")->text(), QStringLiteral("12:00:00"));
+        QCOMPARE(message->text(), QStringLiteral("午饭"));
+        QVERIFY(modify->isEnabled() && remove->isEnabled());
+        TypeTime("083000");
+        QTest::mouseClick(enable, Qt::LeftButton);
+        message->selectAll();
+        TypeText(message, QStringLiteral("午睡"));
+        QTest::mouseClick(modify, Qt::LeftButton);
+        QCOMPARE(RowTexts(list), (QStringList{QStringLiteral("是 07:05:00 wake"), QStringLiteral("否 08:30:00 午睡")}));
+        QVERIFY(!modify->isEnabled() && !remove->isEnabled());
+
+        DoubleClickRow(0);
+        QTest::mouseClick(remove, Qt::LeftButton);
+        QCOMPARE(RowTexts(list), QStringList{QStringLiteral("否 08:30:00 午睡")});
+        QCOMPARE(m_clock->m_nSaves, 4);
+        ReminderMap stored;
+        QCOMPARE(LoadReminders(stored, m_clock->m_strPath, 0), LoadResult::Loaded);
+        QCOMPARE(stored.Size(), 1u);
+        QCOMPARE(stored.Lookup("1971:01:01:08:30:00")->enabled, 0);
+    }
+
+    void remindersPageDoesNothingWithoutASelectedRow()
+    {
+        AddReminder(m_clock->m_map, 6, 0, 0, true, "six");
+        OpenTab(2);
+        auto *list = Find<QTreeWidget>("list");
+
+        // A double-click beside the rows, and the handlers themselves, find no row to work on.
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, list->viewport()->height() - 3));
+        QVERIFY(!Find<QPushButton>("modify")->isEnabled());
+        QVERIFY(QMetaObject::invokeMethod(&m_sheet->m_page3, "OnDelete"));
+        QVERIFY(QMetaObject::invokeMethod(&m_sheet->m_page3, "OnModify"));
+        QCOMPARE(m_clock->m_nSaves, 0);
+        QCOMPARE(m_clock->m_map.Size(), 1u);
+
+        // Adding without touching the editor gives a disabled reminder at 00:00:00.
+        QTest::mouseClick(Find<QPushButton>("add"), Qt::LeftButton);
+        QCOMPARE(RowTexts(list).first(), QStringLiteral("否 00:00:00 "));
+    }
+
+    void messageEditTakesThirtyGbkBytes()
+    {
+        OpenTab(2);
+        auto *message = Find<QLineEdit>("message");
+        TypeText(message, QString(20, QChar(0x949F)));
+        QCOMPARE(message->text(), QString(15, QChar(0x949F)));
+
+        message->clear();
+        TypeText(message, QString(29, QLatin1Char('a')) + QChar(0x949F) + QStringLiteral("bc"));
+        QCOMPARE(message->text(), QString(29, QLatin1Char('a')) + QLatin1Char('b'));
+
+        // A character without a GBK form is refused, not turned into "?".
+        const QString hangul(QChar(0xD55C));
+        QVERIFY(!platform::ToGbk(hangul));
+        message->clear();
+        TypeText(message, QStringLiteral("x") + hangul + QStringLiteral("y"));
+        QCOMPARE(message->text(), QStringLiteral("xy"));
+    }
+
+    void storedLongMessageOnlyShrinks()
+    {
+        AddReminder(m_clock->m_map, 6, 0, 0, true, std::string(40, 'm'));
+        OpenTab(2);
+        DoubleClickRow(0);
+        auto *message = Find<QLineEdit>("message");
+        QCOMPARE(message->text(), QString(40, QLatin1Char('m')));
+        TypeText(message, QStringLiteral("x"));
+        QTest::keyClick(message, Qt::Key_Backspace);
+        TypeText(message, QStringLiteral("xy"));
+        QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier); // undo would bring back 40
+        TypeText(message, QStringLiteral("x"));
+        QCOMPARE(message->text(), QString(39, QLatin1Char('m')));
+        QTest::mouseClick(Find<QPushButton>("modify"), Qt::LeftButton);
+        QCOMPARE(m_clock->m_map.Lookup("1971:01:01:06:00:00")->message, std::string(39, 'm'));
+    }
+
+    void onlyLeftDoubleClickLoadsARow()
+    {
+        AddReminder(m_clock->m_map, 6, 0, 0, true, "six");
+        OpenTab(2);
+        auto *list = Find<QTreeWidget>("list");
+        const QPoint at = list->visualItemRect(list->topLevelItem(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+            QTest::mouseDClick(list->viewport(), button, {}, at);
+            QCOMPARE(Find<QLineEdit>("message")->text().isEmpty(), button != Qt::LeftButton);
+            QCOMPARE(Find<QPushButton>("modify")->isEnabled(), button == Qt::LeftButton);
+        }
+    }
+
+    void ctrlKeysSwitchTabsFromTheTimeField()
+    {
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int tab;
+        } rows[] = {
+            {Qt::Key_Tab, Qt::ControlModifier, 0},
+            {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+            {Qt::Key_PageDown, Qt::ControlModifier, 0},
+            {Qt::Key_PageUp, Qt::ControlModifier, 1},
+        };
+        for (const auto &row : rows) {
+            OpenTab(2);
+            QTest::keyClick(Find<CTimeEdit>("time"), row.key, row.modifiers);
+            QCOMPARE(m_sheet->TabWidget()->currentIndex(), row.tab);
+        }
+    }
+
+    void failedSaveIsToldAndTheChangeKept()
+    {
+        m_clock->m_strPath = m_dir.filePath(QStringLiteral("missing/notify.dat"));
+        OpenTab(2);
+        TypeTime("213000");
+        TypeText(Find<QLineEdit>("message"), QStringLiteral("sleep"));
+        QTest::mouseClick(Find<QPushButton>("add"), Qt::LeftButton);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages.first().contains(QStringLiteral("notify.dat")));
+        QVERIFY(m_clock->m_map.Lookup("1971:01:01:21:30:00"));
+        QCOMPARE(RowTexts(Find<QTreeWidget>("list")), QStringList{QStringLiteral("否 21:30:00 sleep")});
+        QVERIFY(!QFile::exists(m_clock->m_strPath));
+    }
 
 private:
-    void OpenTab(int index);
-    QPushButton *Button(QDialogButtonBox::StandardButton which) const;
+    void OpenTab(int index)
+    {
+        QTabBar *bar = m_sheet->TabWidget()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        QCOMPARE(m_sheet->TabWidget()->currentIndex(), index);
+    }
+
+    QPushButton *Button(QDialogButtonBox::StandardButton which) const
+    {
+        return m_sheet->findChild<QDialogButtonBox *>()->button(which);
+    }
     template <typename T> T *Find(const char *name) const
     {
         T *widget = m_sheet->findChild<T *>(QString::fromLatin1(name));
@@ -114,315 +377,32 @@ private:
             qFatal("no widget %s", name);
         return widget;
     }
-    void TypeTime(const char *digits);
-    void DoubleClickRow(int row);
+
+    void TypeTime(const char *digits)
+    {
+        // A click on the hour, then each segment cleared and typed; the field moves on by itself.
+        auto *time = Find<CTimeEdit>("time");
+        QTest::mouseClick(time, Qt::LeftButton, {}, QPoint(5, time->height() / 2));
+        const QString text = QString::fromLatin1(digits);
+        for (int segment = 0; segment < 3; ++segment) {
+            QTest::keyClick(time, Qt::Key_Delete);
+            QTest::keyClicks(time, text.mid(segment * 2, 2));
+        }
+    }
+
+    void DoubleClickRow(int row)
+    {
+        auto *list = Find<QTreeWidget>("list");
+        const QPoint at = list->visualItemRect(list->topLevelItem(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
 
     QTemporaryDir m_dir;
     std::unique_ptr<FakeClock> m_clock;
     std::unique_ptr<CMyPropertySheet> m_sheet;
     QStringList m_messages;
 };
-
-void SettingsSheetTest::initTestCase()
-{
-    QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("AR PL UMing CN"));
-    platform::SetUserMessageHandler([this](const QString &text) { m_messages << text; });
-}
-
-void SettingsSheetTest::init()
-{
-    m_messages.clear();
-    m_clock = std::make_unique<FakeClock>();
-    m_clock->m_arrBkNames = {QStringLiteral("Classic"), QStringLiteral("Sea"), QStringLiteral("Night")};
-    m_clock->m_arrNumNames = {QStringLiteral("Green"), QStringLiteral("Red")};
-    m_clock->m_strBkName = QStringLiteral("sEA");
-    m_clock->m_strNumName = QStringLiteral("Blue");
-    m_clock->m_strPath = m_dir.filePath(QStringLiteral("notify.dat"));
-    QFile::remove(m_clock->m_strPath);
-    m_sheet = std::make_unique<CMyPropertySheet>();
-    m_sheet->m_pClockWnd = m_clock.get();
-    m_sheet->OnInitDialog();
-    m_sheet->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_sheet.get()));
-}
-
-void SettingsSheetTest::cleanup()
-{
-    m_sheet.reset();
-    m_clock.reset();
-}
-
-void SettingsSheetTest::OpenTab(int index)
-{
-    QTabBar *bar = m_sheet->TabWidget()->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-    QCOMPARE(m_sheet->TabWidget()->currentIndex(), index);
-}
-
-QPushButton *SettingsSheetTest::Button(QDialogButtonBox::StandardButton which) const
-{
-    return m_sheet->findChild<QDialogButtonBox *>()->button(which);
-}
-
-void SettingsSheetTest::TypeTime(const char *digits)
-{
-    // A click on the hour, then each segment cleared and typed; the field moves on by itself.
-    auto *time = Find<CTimeEdit>("time");
-    QTest::mouseClick(time, Qt::LeftButton, {}, QPoint(5, time->height() / 2));
-    const QString text = QString::fromLatin1(digits);
-    for (int segment = 0; segment < 3; ++segment) {
-        QTest::keyClick(time, Qt::Key_Delete);
-        QTest::keyClicks(time, text.mid(segment * 2, 2));
-    }
-}
-
-void SettingsSheetTest::DoubleClickRow(int row)
-{
-    auto *list = Find<QTreeWidget>("list");
-    const QPoint at = list->visualItemRect(list->topLevelItem(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-}
-
-void SettingsSheetTest::sheetOpensOnAboutWithThreeTabs()
-{
-    QCOMPARE(m_sheet->windowTitle(), QStringLiteral("Amberlane 电子闹钟 1.0 版"));
-    const QTabWidget *tabs = m_sheet->TabWidget();
-    QCOMPARE(tabs->count(), 3);
-    QCOMPARE((QStringList{tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)}), (QStringList{"关于", "显示", "时间提醒"}));
-    QCOMPARE(tabs->currentIndex(), 0);
-
-    // Only the shown page is built.
-    QVERIFY(m_sheet->m_page1.IsCreated() && !m_sheet->m_page2.IsCreated() && !m_sheet->m_page3.IsCreated());
-    QVERIFY(!Find<QPushButton>("homepage")->isVisible());
-    QVERIFY(!Button(QDialogButtonBox::Apply)->isEnabled());
-    OpenTab(2);
-    QVERIFY(m_sheet->m_page3.IsCreated() && !m_sheet->m_page2.IsCreated());
-    // The reminders page is taller than the others, as wide.
-    QVERIFY(m_sheet->m_page3.minimumHeight() > m_sheet->m_page1.minimumHeight());
-    QCOMPARE(m_sheet->m_page3.minimumWidth(), m_sheet->m_page1.minimumWidth());
-}
-
-void SettingsSheetTest::sheetIsPlacedBesideTheClock()
-{
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    QCOMPARE(m_sheet->pos(), QPoint(10, 120));
-
-    m_clock->m_ptPos = QPoint(area.right() - 5, area.bottom() - 5);
-    m_sheet->OnInitDialog();
-    const QRect frame = m_sheet->frameGeometry();
-    QCOMPARE(frame.right(), area.right());
-    QCOMPARE(frame.bottom(), area.bottom());
-}
-
-void SettingsSheetTest::displayPageApplyWritesOnceAndRestartSurvivesCancel()
-{
-    OpenTab(1);
-    auto *background = Find<QComboBox>("background");
-    auto *clockStyle = Find<QComboBox>("clockStyle");
-    // Preselected ignoring case; a name not in the list selects nothing.
-    QCOMPARE(background->currentIndex(), 1);
-    QCOMPARE(clockStyle->currentIndex(), -1);
-    QVERIFY(!Button(QDialogButtonBox::Apply)->isEnabled());
-    background->setFocus();
-    QTest::keyClick(background, Qt::Key_Down);
-    QCOMPARE(background->currentIndex(), 2);
-    clockStyle->setFocus();
-    QTest::keyClick(clockStyle, Qt::Key_Down);
-    QCOMPARE(clockStyle->currentIndex(), 0);
-    QVERIFY(m_clock->m_arrSaved.isEmpty());
-
-    QTest::mouseClick(Button(QDialogButtonBox::Apply), Qt::LeftButton);
-    QCOMPARE(m_clock->m_arrSaved, QStringList{QStringLiteral("Night|Green")});
-    QVERIFY(m_clock->m_bRestart);
-    QVERIFY(!Button(QDialogButtonBox::Apply)->isEnabled());
-
-    // Apply again with nothing new selected: nothing more is written.
-    QTest::mouseClick(Button(QDialogButtonBox::Apply), Qt::LeftButton);
-    QCOMPARE(m_clock->m_arrSaved.size(), 1);
-
-    // Apply, then Cancel: the names stay written and the restart stays asked for.
-    m_clock->m_bRestart = false;
-    background->setFocus();
-    QTest::keyClick(background, Qt::Key_Up);
-    QTest::mouseClick(Button(QDialogButtonBox::Apply), Qt::LeftButton);
-    QTest::mouseClick(Button(QDialogButtonBox::Cancel), Qt::LeftButton);
-    QCOMPARE(m_sheet->result(), int(QDialog::Rejected));
-    QCOMPARE(m_clock->m_arrSaved, (QStringList{QStringLiteral("Night|Green"), QStringLiteral("Sea|Green")}));
-    QVERIFY(m_clock->m_bRestart);
-}
-
-void SettingsSheetTest::displayPageWritesAnEmptyNameForNoSelection()
-{
-    m_clock->m_strBkName = QStringLiteral("Forest");
-    m_clock->m_strNumName = QStringLiteral("red");
-    m_sheet = std::make_unique<CMyPropertySheet>();
-    m_sheet->m_pClockWnd = m_clock.get();
-    m_sheet->show();
-    OpenTab(1);
-    QCOMPARE(Find<QComboBox>("background")->currentIndex(), -1);
-    auto *clockStyle = Find<QComboBox>("clockStyle");
-    QCOMPARE(clockStyle->currentIndex(), 1);
-    clockStyle->setFocus();
-    QTest::keyClick(clockStyle, Qt::Key_Up);
-    QTest::mouseClick(Button(QDialogButtonBox::Ok), Qt::LeftButton);
-    QCOMPARE(m_clock->m_arrSaved, QStringList{QStringLiteral("|Green")});
-    QVERIFY(m_clock->m_bRestart);
-}
-
-void SettingsSheetTest::remindersPageWritesEveryEditAtOnce()
-{
-    OpenTab(2);
-    auto *list = Find<QTreeWidget>("list");
-    auto *enable = Find<QCheckBox>("enable");
-    auto *message = Find<QLineEdit>("message");
-    auto *add = Find<QPushButton>("add");
-    auto *modify = Find<QPushButton>("modify");
-    auto *remove = Find<QPushButton>("delete");
-    QCOMPARE(list->headerItem()->text(2), QStringLiteral("消息"));
-    QVERIFY(add->isEnabled() && !modify->isEnabled() && !remove->isEnabled());
-    const auto addOne = [&](const char *time, bool on, const QString &text) {
-        TypeTime(time);
-        if (enable->isChecked() != on)
-            QTest::mouseClick(enable, Qt::LeftButton);
-        message->clear();
-        TypeText(message, text);
-        QTest::mouseClick(add, Qt::LeftButton);
-    };
-
-    // Each edit is saved at once; the same time again is told and not saved.
-    addOne("120000", true, QStringLiteral("午饭"));
-    addOne("070500", true, QStringLiteral("wake"));
-    addOne("070500", false, QStringLiteral("again"));
-    QCOMPARE(m_messages, QStringList{QStringLiteral("对应的时间提示已存在")});
-    QCOMPARE(m_clock->m_nSaves, 2);
-    QCOMPARE(RowTexts(list), (QStringList{QStringLiteral("是 07:05:00 wake"), QStringLiteral("是 12:00:00 午饭")}));
-
-    // Double-click loads the row into the editor; Modify and Delete work on the loaded row.
-    DoubleClickRow(1);
-    QVERIFY(enable->isChecked());
-    QCOMPARE(Find<CTimeEdit>("time")->text(), QStringLiteral("12:00:00"));
-    QCOMPARE(message->text(), QStringLiteral("午饭"));
-    QVERIFY(modify->isEnabled() && remove->isEnabled());
-    TypeTime("083000");
-    QTest::mouseClick(enable, Qt::LeftButton);
-    message->selectAll();
-    TypeText(message, QStringLiteral("午睡"));
-    QTest::mouseClick(modify, Qt::LeftButton);
-    QCOMPARE(RowTexts(list), (QStringList{QStringLiteral("是 07:05:00 wake"), QStringLiteral("否 08:30:00 午睡")}));
-    QVERIFY(!modify->isEnabled() && !remove->isEnabled());
-
-    DoubleClickRow(0);
-    QTest::mouseClick(remove, Qt::LeftButton);
-    QCOMPARE(RowTexts(list), QStringList{QStringLiteral("否 08:30:00 午睡")});
-    QCOMPARE(m_clock->m_nSaves, 4);
-    ReminderMap stored;
-    QCOMPARE(LoadReminders(stored, m_clock->m_strPath, 0), LoadResult::Loaded);
-    QCOMPARE(stored.Size(), 1u);
-    QCOMPARE(stored.Lookup("1971:01:01:08:30:00")->enabled, 0);
-}
-
-void SettingsSheetTest::remindersPageDoesNothingWithoutASelectedRow()
-{
-    AddReminder(m_clock->m_map, 6, 0, 0, true, "six");
-    OpenTab(2);
-    auto *list = Find<QTreeWidget>("list");
-
-    // A double-click beside the rows, and the handlers themselves, find no row to work on.
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, list->viewport()->height() - 3));
-    QVERIFY(!Find<QPushButton>("modify")->isEnabled());
-    QVERIFY(QMetaObject::invokeMethod(&m_sheet->m_page3, "OnDelete"));
-    QVERIFY(QMetaObject::invokeMethod(&m_sheet->m_page3, "OnModify"));
-    QCOMPARE(m_clock->m_nSaves, 0);
-    QCOMPARE(m_clock->m_map.Size(), 1u);
-
-    // Adding without touching the editor gives a disabled reminder at 00:00:00.
-    QTest::mouseClick(Find<QPushButton>("add"), Qt::LeftButton);
-    QCOMPARE(RowTexts(list).first(), QStringLiteral("否 00:00:00 "));
-}
-
-void SettingsSheetTest::messageEditTakesThirtyGbkBytes()
-{
-    OpenTab(2);
-    auto *message = Find<QLineEdit>("message");
-    TypeText(message, QString(20, QChar(0x949F)));
-    QCOMPARE(message->text(), QString(15, QChar(0x949F)));
-
-    message->clear();
-    TypeText(message, QString(29, QLatin1Char('a')) + QChar(0x949F) + QStringLiteral("bc"));
-    QCOMPARE(message->text(), QString(29, QLatin1Char('a')) + QLatin1Char('b'));
-
-    // A character without a GBK form is refused, not turned into "?".
-    const QString hangul(QChar(0xD55C));
-    QVERIFY(!platform::ToGbk(hangul));
-    message->clear();
-    TypeText(message, QStringLiteral("x") + hangul + QStringLiteral("y"));
-    QCOMPARE(message->text(), QStringLiteral("xy"));
-}
-
-void SettingsSheetTest::storedLongMessageOnlyShrinks()
-{
-    AddReminder(m_clock->m_map, 6, 0, 0, true, std::string(40, 'm'));
-    OpenTab(2);
-    DoubleClickRow(0);
-    auto *message = Find<QLineEdit>("message");
-    QCOMPARE(message->text(), QString(40, QLatin1Char('m')));
-    TypeText(message, QStringLiteral("x"));
-    QTest::keyClick(message, Qt::Key_Backspace);
-    TypeText(message, QStringLiteral("xy"));
-    QTest::keyClick(message, Qt::Key_Z, Qt::ControlModifier); // undo would bring back 40
-    TypeText(message, QStringLiteral("x"));
-    QCOMPARE(message->text(), QString(39, QLatin1Char('m')));
-    QTest::mouseClick(Find<QPushButton>("modify"), Qt::LeftButton);
-    QCOMPARE(m_clock->m_map.Lookup("1971:01:01:06:00:00")->message, std::string(39, 'm'));
-}
-
-void SettingsSheetTest::onlyLeftDoubleClickLoadsARow()
-{
-    AddReminder(m_clock->m_map, 6, 0, 0, true, "six");
-    OpenTab(2);
-    auto *list = Find<QTreeWidget>("list");
-    const QPoint at = list->visualItemRect(list->topLevelItem(0)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
-        QTest::mouseDClick(list->viewport(), button, {}, at);
-        QCOMPARE(Find<QLineEdit>("message")->text().isEmpty(), button != Qt::LeftButton);
-        QCOMPARE(Find<QPushButton>("modify")->isEnabled(), button == Qt::LeftButton);
-    }
-}
-
-void SettingsSheetTest::ctrlKeysSwitchTabsFromTheTimeField()
-{
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int tab;
-    } rows[] = {
-        {Qt::Key_Tab, Qt::ControlModifier, 0},
-        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
-        {Qt::Key_PageDown, Qt::ControlModifier, 0},
-        {Qt::Key_PageUp, Qt::ControlModifier, 1},
-    };
-    for (const auto &row : rows) {
-        OpenTab(2);
-        QTest::keyClick(Find<CTimeEdit>("time"), row.key, row.modifiers);
-        QCOMPARE(m_sheet->TabWidget()->currentIndex(), row.tab);
-    }
-}
-
-void SettingsSheetTest::failedSaveIsToldAndTheChangeKept()
-{
-    m_clock->m_strPath = m_dir.filePath(QStringLiteral("missing/notify.dat"));
-    OpenTab(2);
-    TypeTime("213000");
-    TypeText(Find<QLineEdit>("message"), QStringLiteral("sleep"));
-    QTest::mouseClick(Find<QPushButton>("add"), Qt::LeftButton);
-    QCOMPARE(m_messages.size(), 1);
-    QVERIFY(m_messages.first().contains(QStringLiteral("notify.dat")));
-    QVERIFY(m_clock->m_map.Lookup("1971:01:01:21:30:00"));
-    QCOMPARE(RowTexts(Find<QTreeWidget>("list")), QStringList{QStringLiteral("否 21:30:00 sleep")});
-    QVERIFY(!QFile::exists(m_clock->m_strPath));
-}
 
 QTEST_MAIN(SettingsSheetTest)
 #include "SettingsSheetTest.moc"
