@@ -28,16 +28,16 @@ TEST(EnumSkins, NamesAndExtensions)
 TEST(EnumSkins, ListedSkinsOpenWhateverTheirCase)
 {
     QTemporaryDir dir;
-    for (const char *name : {"classic.bk", "Mixed.Bk", "Twin.BK", "twin.bk", "Plain.BK"})
+    for (const char *name : {"classic.bk", "Mixed.Bk", "Twin.BK", "twin.bk", "Plain.BK", "晴天.bk"})
         ASSERT_TRUE(QFile(dir.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly)) << name;
     const QStringList names = EnumSkins(dir.path(), QStringLiteral("BK"));
-    EXPECT_EQ(names.size(), 4) << names.join(',').toStdString();
+    EXPECT_EQ(names.size(), 5) << names.join(',').toStdString();
     for (const QString &name : names)
         EXPECT_TRUE(QFile(FindSkinFile(dir.path(), name, QStringLiteral("BK"))).open(QIODevice::ReadOnly)) << name.toStdString();
 
     const struct { const char *configured; const char *file; } rows[] = {
         {"classic", "classic.bk"}, {"CLASSIC", "classic.bk"}, {"mixed", "Mixed.Bk"},
-        {"twin", "twin.bk"}, {"Twin", "Twin.BK"}, {"plain.BK", ""}, {"Absent", ""}};
+        {"twin", "twin.bk"}, {"Twin", "Twin.BK"}, {"plain.BK", ""}, {"Absent", ""}, {"晴天", "晴天.bk"}};
     for (const auto &row : rows) {
         const QString found = FindSkinFile(dir.path(), QString::fromUtf8(row.configured), QStringLiteral("BK"));
         EXPECT_EQ(found, *row.file ? dir.filePath(QString::fromUtf8(row.file)) : QString()) << row.configured;
