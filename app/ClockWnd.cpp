@@ -93,26 +93,14 @@ void CClockWnd::Create(const QString &windowName)
     m_strNumPath = ChooseSkin(m_strNumName, m_arrNumNames, QStringLiteral("NUM"),
                               FallbackDigitsPath(), "digit");
 
-    int width = 0;
-    int height = 0;
-    {
-        CDib dib(m_strBkPath);
-        if (!dib.IsLoaded() || dib.Width() <= 0 || dib.Height() == 0) {
-            platform::LogProblem(QStringLiteral("background %1 is not a usable picture; using the built-in skin")
-                                     .arg(m_strBkPath));
-            m_strBkName.clear();
-            m_strBkPath = FallbackBackgroundPath();
-            dib.Load(m_strBkPath);
-        }
-        width = dib.Width();
-        height = qAbs(dib.Height());
-    }
+    // The chosen background has passed the same header checks, so its size is usable.
+    const CDib dib(m_strBkPath);
 
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setWindowTitle(windowName);
-    setFixedSize(width, height);
+    setFixedSize(dib.Width(), qAbs(dib.Height()));
     PlaceWindow();
     OnCreate();
 
