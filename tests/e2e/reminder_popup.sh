@@ -45,6 +45,17 @@ rms() {
 loud() { levels+=("$(rms "$1")") && awk -v r="${levels[-1]}" 'BEGIN {exit !(r > 0.01)}'; }
 silent() { levels+=("$(rms "$1")") && awk -v r="${levels[-1]}" 'BEGIN {exit !(r < 0.0002)}'; }
 levels=()
+# popup_heard NAME TIME loud|silent: steps to TIME, records while its one popup shows and checks
+# the popup's first second.
+popup_heard() {
+  record "$1"
+  e2e_step "$2"
+  wait_for 30 popups_shown 1 || fail "no popup at $2"
+  shown=$(e2e_now_ms)
+  until_ms $((shown + 1200))
+  record_stop
+  "$3" "$shown" || fail "RMS $(rms "$shown") in the first second of the popup at $2"
+}
 
 # Red pixels (the message's, smoothed edges included) in the message box (6, 67)-(116, 124) of
 # a window or a picture file.
@@ -131,13 +142,7 @@ wait_for 30 popups_shown 0 || fail "the clicked popup stays"
 e2e_popup_windows "$pid" --all >"$E2E_TMP/before" || true
 e2e_step 07:10:59
 [ "$(e2e_popup_windows "$pid" --all)" = "$(cat "$E2E_TMP/before")" ] || fail "the snoozed reminder came back at 07:10:59"
-record snoozed
-e2e_step 07:11:00
-wait_for 30 popups_shown 1 || fail "the snoozed reminder did not come back at 07:11:00"
-shown=$(e2e_now_ms)
-until_ms $((shown + 1200))
-record_stop
-loud "$shown" || fail "RMS $(rms "$shown") in the second after the snoozed popup showed"
+popup_heard snoozed 07:11:00 loud
 e2e_click_popup "$(e2e_popup_windows "$pid")"
 wait_for 30 popups_shown 0 || fail "the clicked popup stays"
 
@@ -147,14 +152,8 @@ xdotool mousemove $((cx + bx + 55)) $((cy + by + 12)) click 3
 wait_for 30 e2e_menu_window "$pid" || fail "a right click on the face opened no menu"
 xdotool key Down Down Down Down Return
 wait_for 30 grep -qx 'sound=0' "$prog/config.ini" || fail "config.ini keeps the sound on: $(cat "$prog/config.ini")"
-record quiet
 e2e_step 07:11:54
-e2e_step 07:12:00
-wait_for 30 popups_shown 1 || fail "no popup at 07:12:00"
-shown=$(e2e_now_ms)
-until_ms $((shown + 1200))
-record_stop
-silent "$shown" || fail "RMS $(rms "$shown") after a popup with the sound switched off"
+popup_heard quiet 07:12:00 silent
 
 echo "reminder popup: ${pw}x${ph} at 07:05:00, closed $((last_seen - clicked)) ms after the click; two at 07:06:00;" \
   "RMS ${levels[0]} in the popup's first second, ${levels[1]} from 1 s after the click;" \
