@@ -149,8 +149,7 @@ private slots:
             CClockWnd wnd(SkinDir(dir), autostart.path());
             wnd.Create(QStringLiteral("Dovetock"));
             QCOMPARE(QPoint(wnd.m_nX, wnd.m_nY), QPoint(0, 0));
-            QVERIFY(QFile::exists(entry));
-            QVERIFY(wnd.AutoRunChecked());
+            QVERIFY(QFile::exists(entry) && wnd.AutoRunChecked());
             QVERIFY(!QFile::exists(ini));
         }
 
@@ -158,8 +157,7 @@ private slots:
         QVERIFY(platform::WriteIniInt(ini, "autorun", "enable", 0));
         CClockWnd wnd(dir.path(), autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
-        QVERIFY(QFile::exists(entry));
-        QVERIFY(wnd.AutoRunChecked());
+        QVERIFY(QFile::exists(entry) && wnd.AutoRunChecked());
     }
 
     void positionOffEveryScreenAndDrags()

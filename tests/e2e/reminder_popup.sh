@@ -45,8 +45,7 @@ rms() {
 loud() { levels+=("$(rms "$1")") && awk -v r="${levels[-1]}" 'BEGIN {exit !(r > 0.01)}'; }
 silent() { levels+=("$(rms "$1")") && awk -v r="${levels[-1]}" 'BEGIN {exit !(r < 0.0002)}'; }
 levels=()
-# popup_heard NAME TIME loud|silent: steps to TIME, records while its one popup shows and checks
-# the popup's first second.
+# popup_heard NAME TIME loud|silent: steps to TIME and checks the first second of its one popup.
 popup_heard() {
   record "$1"
   e2e_step "$2"
