@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/LocalTime.h"
+#include "core/time/LocalTime.h"
 
 namespace alert {
 

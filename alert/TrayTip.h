@@ -4,8 +4,8 @@
 #include <QString>
 
 #include "alert/SnoozeQueue.h"
-#include "platform/LocalTime.h"
-#include "reminders/ReminderMap.h"
+#include "core/time/LocalTime.h"
+#include "core/reminders/ReminderMap.h"
 
 namespace alert {
 

@@ -30,8 +30,8 @@
 #include "popup/ReminderPopup.h"
 #include "platform/TaskbarHint.h"
 #include "platform/UserMessage.h"
-#include "reminders/ReminderCheck.h"
-#include "reminders/ReminderStore.h"
+#include "core/reminders/ReminderCheck.h"
+#include "core/reminders/ReminderStore.h"
 #include "settings/MyPropertySheet.h"
 #include "res/Resources.h"
 
@@ -144,14 +144,14 @@ QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QSt
 
 void CClockWnd::LoadReminders()
 {
-    ::LoadReminders(m_mapReminders, m_paths.ConfigFile(QStringLiteral("notify.dat")),
+    ::LoadReminders(m_mapReminders, platform::FsPath(m_paths.ConfigFile(QStringLiteral("notify.dat"))),
                     platform::CurrentMoment());
 }
 
 bool CClockWnd::SaveReminders()
 {
     m_paths.MakeConfigDirectory();
-    return ::SaveReminders(m_mapReminders, m_paths.ConfigFile(QStringLiteral("notify.dat")));
+    return ::SaveReminders(m_mapReminders, platform::FsPath(m_paths.ConfigFile(QStringLiteral("notify.dat"))));
 }
 
 void CClockWnd::CheckReminders(int hour, int minute, int second, platform::Moment now)

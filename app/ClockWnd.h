@@ -19,10 +19,10 @@ class ReminderPopup;
 #include "app/TrayIcon.h"
 #include "platform/AppPaths.h"
 #include "platform/AutoStart.h"
-#include "platform/LocalTime.h"
+#include "core/time/LocalTime.h"
 #include "platform/PositionRecorder.h"
 #include "platform/WindowDrag.h"
-#include "reminders/ReminderMap.h"
+#include "core/reminders/ReminderMap.h"
 #include "settings/ClockAccess.h"
 
 #include <string>

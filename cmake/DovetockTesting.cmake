@@ -1,8 +1,15 @@
 # Helpers that register unit, widget and end-to-end tests with CTest.
 if(DOVETOCK_TESTS)
   enable_testing()
-  find_package(GTest REQUIRED)
-  find_package(Qt6 REQUIRED COMPONENTS Test)
+  if(WIN32)
+    # The cross build compiles GoogleTest from Debian's sources with its own compiler.
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  else()
+    find_package(GTest REQUIRED)
+    find_package(Qt6 REQUIRED COMPONENTS Test)
+  endif()
 endif()
 
 # dovetock_add_gtest(NAME SOURCES ... LIBS ... [LABEL label]): a GoogleTest program of logic tests,

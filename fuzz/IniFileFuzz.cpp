@@ -5,14 +5,13 @@
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QString>
-#include <QTemporaryDir>
-
-#include "platform/IniFile.h"
+#include "core/files/Gbk.h"
+#include "core/files/IniFile.h"
 
 namespace {
 
@@ -38,23 +37,39 @@ void Check(bool condition)
 }
 
 // A folder on a memory file system where there is one, so that the synced writes stay fast.
-const QString &Folder()
+const std::filesystem::path &Folder()
 {
-    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/inifuzz-XXXXXX")
-                                                                     : QDir::tempPath() + QStringLiteral("/inifuzz-XXXXXX"));
-    static const QString path = dir.path();
-    return path;
+    struct Scratch {
+        std::filesystem::path dir;
+        Scratch()
+        {
+            const std::filesystem::path base = std::filesystem::exists("/dev/shm")
+                ? std::filesystem::path("/dev/shm")
+                : std::filesystem::temp_directory_path();
+            dir = base / ("inifuzz-" + std::to_string(std::rand()));
+            std::filesystem::create_directories(dir);
+        }
+        ~Scratch() { std::filesystem::remove_all(dir); }
+    };
+    static const Scratch scratch;
+    return scratch.dir;
 }
 
-std::array<QString, kSettings.size()> ReadAll(const QString &path)
+std::string Contents(const std::filesystem::path &path)
 {
-    std::array<QString, kSettings.size()> values;
+    std::ifstream file(path, std::ios::binary);
+    Check(static_cast<bool>(file));
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+std::array<std::string, kSettings.size()> ReadAll(const std::filesystem::path &path)
+{
+    std::array<std::string, kSettings.size()> values;
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
-        platform::ReadIniString(path, QLatin1String(kSettings[i].section), QLatin1String(kSettings[i].key),
-                                QStringLiteral("<none>"), values[i]);
-        Check(values[i].size() <= 2 * platform::kIniValueMaxChars);
-        long number = 0;
-        platform::ReadIniInt(path, QLatin1String(kSettings[i].section), QLatin1String(kSettings[i].key), -7, number);
+        values[i] = core::ReadIniString(path, kSettings[i].section, kSettings[i].key, "<none>");
+        Check(core::Utf8Length(values[i]) <= core::kIniValueMaxChars && core::IsValidUtf8(values[i]));
+        const long number = core::ReadIniInt(path, kSettings[i].section, kSettings[i].key, -7);
+        Check(number == core::ParseIniLong(values[i] == "<none>" ? "-7" : values[i]));
     }
     return values;
 }
@@ -69,35 +84,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const std::size_t which = data[0] % kSettings.size();
     const std::size_t valueLength = size > 1 ? std::min<std::size_t>(data[1] % 48, size - 2) : 0;
-    QString value = QString::fromUtf8(reinterpret_cast<const char *>(data) + 2, static_cast<qsizetype>(valueLength));
-    value.remove(QLatin1Char('\n')).remove(QLatin1Char('\r')).remove(QChar(0));
+    std::string value(reinterpret_cast<const char *>(data) + 2, valueLength);
+    std::erase_if(value, [](char ch) { return ch == '\n' || ch == '\r' || ch == '\0'; });
+    if (!core::IsValidUtf8(value))
+        value = core::GbkToUtf8(value);
 
-    const QString path = Folder() + QStringLiteral("/config.ini");
+    const std::filesystem::path path = Folder() / "config.ini";
     {
-        QFile file(path);
-        Check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        Check(file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size)) == static_cast<qint64>(size));
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        Check(static_cast<bool>(file.write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size))));
     }
 
     const auto before = ReadAll(path);
     const Setting &setting = kSettings[which];
-    Check(platform::WriteIniString(path, QLatin1String(setting.section), QLatin1String(setting.key), value));
+    Check(core::WriteIniString(path, setting.section, setting.key, value));
     const auto after = ReadAll(path);
 
     // Blanks around a value are not kept.
-    const QString expected = QString::fromUtf8(value.toUtf8().trimmed());
+    std::string_view expected = value;
+    while (!expected.empty() && (expected.front() == ' ' || (expected.front() >= '\t' && expected.front() <= '\r')))
+        expected.remove_prefix(1);
+    while (!expected.empty() && (expected.back() == ' ' || (expected.back() >= '\t' && expected.back() <= '\r')))
+        expected.remove_suffix(1);
     Check(after[which] == expected);
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
         if (i != which)
             Check(after[i] == before[i]);
     }
     // A second write of the same value leaves the file byte for byte as it was.
-    QFile file(path);
-    Check(file.open(QIODevice::ReadOnly));
-    const QByteArray written = file.readAll();
-    file.close();
-    Check(platform::WriteIniString(path, QLatin1String(setting.section), QLatin1String(setting.key), value));
-    Check(file.open(QIODevice::ReadOnly));
-    Check(file.readAll() == written);
+    const std::string written = Contents(path);
+    Check(core::WriteIniString(path, setting.section, setting.key, value));
+    Check(Contents(path) == written);
     return 0;
 }

@@ -1,29 +1,20 @@
-// GBK conversion through Qt's ICU-backed string codecs.
+// GBK conversion for Qt strings, through the shared conversion.
 #include "platform/Gbk.h"
 
-#include <QByteArray>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "core/files/Gbk.h"
 
 namespace platform {
 
 QString FromGbk(const std::string &bytes)
 {
-    QStringDecoder decoder("GBK");
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    const std::string utf8 = core::GbkToUtf8(bytes);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 std::optional<std::string> ToGbk(const QString &text)
 {
-    QStringEncoder encoder("GBK");
-    if (!encoder.isValid())
-        return std::nullopt;
-    const QByteArray out = encoder.encode(text);
-    if (encoder.hasError())
-        return std::nullopt;
-    return std::string(out.constData(), static_cast<std::size_t>(out.size()));
+    const QByteArray utf8 = text.toUtf8();
+    return core::Utf8ToGbk(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
 } // namespace platform

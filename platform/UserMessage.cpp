@@ -1,8 +1,9 @@
 // Routes user messages to the installed handler or to standard error.
 #include "platform/UserMessage.h"
 
-#include <cstdio>
 #include <utility>
+
+#include "core/files/Log.h"
 
 namespace platform {
 
@@ -29,8 +30,7 @@ MessageHandler SetUserMessageHandler(MessageHandler handler)
 
 void LogProblem(const QString &text)
 {
-    std::fprintf(stderr, "dovetock: %s\n", text.toLocal8Bit().constData());
-    std::fflush(stderr);
+    core::LogProblem(text.toStdString());
 }
 
 } // namespace platform

@@ -14,7 +14,7 @@
 #include "fieldedit/TimeEdit.h"
 #include "platform/Gbk.h"
 #include "platform/UserMessage.h"
-#include "reminders/ReminderRecord.h"
+#include "core/reminders/ReminderRecord.h"
 #include "settings/ClockAccess.h"
 #include "settings/GbkLimitValidator.h"
 #include "settings/PageRules.h"

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "platform/Gbk.h"
-#include "reminders/ReminderMap.h"
-#include "reminders/ReminderRecord.h"
+#include "core/reminders/ReminderMap.h"
+#include "core/reminders/ReminderRecord.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "app/ClockWnd.h"
 #include "platform/IniFile.h"
 #include "platform/UserMessage.h"
-#include "reminders/ReminderMap.h"
-#include "reminders/ReminderStore.h"
-#include "platform/LocalTime.h"
+#include "core/reminders/ReminderMap.h"
+#include "core/reminders/ReminderStore.h"
+#include "core/time/LocalTime.h"
 #include "res/Resources.h"
 
 namespace {
@@ -249,7 +249,7 @@ private slots:
         auto record = std::make_unique<ReminderRecord>();
         record->Set(1971, 1, 1, 7, 5, 0, 1, "wake up", ReminderRecord::KindDaily, 0);
         map.Insert(std::move(record));
-        QVERIFY(SaveReminders(map, dir.filePath("notify.dat")));
+        QVERIFY(SaveReminders(map, platform::FsPath(dir.filePath("notify.dat"))));
 
         CClockWnd wnd(SkinDir(dir), m_autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/Gbk.h"
-#include "reminders/ReminderMap.h"
-#include "reminders/ReminderRecord.h"
+#include "core/reminders/ReminderMap.h"
+#include "core/reminders/ReminderRecord.h"
 
 namespace {
 

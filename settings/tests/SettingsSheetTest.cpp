@@ -22,9 +22,10 @@
 
 #include "fieldedit/TimeEdit.h"
 #include "platform/Gbk.h"
+#include "platform/IniFile.h"
 #include "platform/UserMessage.h"
-#include "reminders/ReminderMap.h"
-#include "reminders/ReminderStore.h"
+#include "core/reminders/ReminderMap.h"
+#include "core/reminders/ReminderStore.h"
 #include "settings/ClockAccess.h"
 #include "settings/MyPropertySheet.h"
 #include "settings/PageRules.h"
@@ -48,7 +49,7 @@ public:
     bool SaveReminders() override
     {
         ++m_nSaves;
-        return ::SaveReminders(m_map, m_strPath);
+        return ::SaveReminders(m_map, platform::FsPath(m_strPath));
     }
 
     QPoint m_ptPos{10, 20};
@@ -251,7 +252,7 @@ private slots:
         QCOMPARE(RowTexts(list), QStringList{QStringLiteral("否 08:30:00 午睡")});
         QCOMPARE(m_clock->m_nSaves, 4);
         ReminderMap stored;
-        QCOMPARE(LoadReminders(stored, m_clock->m_strPath, 0), LoadResult::Loaded);
+        QCOMPARE(LoadReminders(stored, platform::FsPath(m_clock->m_strPath), 0), LoadResult::Loaded);
         QCOMPARE(stored.Size(), 1u);
         QCOMPARE(stored.Lookup("1971:01:01:08:30:00")->enabled, 0);
     }

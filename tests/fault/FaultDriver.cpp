@@ -28,8 +28,8 @@
 
 #include "gfx/tests/BmpWriter.h"
 #include "platform/IniFile.h"
-#include "platform/LocalTime.h"
-#include "reminders/ReminderStore.h"
+#include "core/time/LocalTime.h"
+#include "core/reminders/ReminderStore.h"
 
 namespace {
 
@@ -56,9 +56,9 @@ ReminderMap ReminderSet(long generation)
 std::optional<long> ReminderGeneration(const QString &path)
 {
     ReminderMap map;
-    const LoadResult result = LoadReminders(map, path, kNow);
+    const LoadResult result = LoadReminders(map, platform::FsPath(path), kNow);
     if (result != LoadResult::Loaded) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(DescribeLoadResult(result)));
+        std::fprintf(stderr, "%s: %s\n", qPrintable(path), DescribeLoadResult(result).c_str());
         return std::nullopt;
     }
     std::optional<long> generation;
@@ -80,7 +80,7 @@ std::optional<long> ReminderGeneration(const QString &path)
 
 bool SaveReminderGeneration(const QString &path, long generation)
 {
-    return SaveReminders(ReminderSet(generation), path);
+    return SaveReminders(ReminderSet(generation), platform::FsPath(path));
 }
 
 const QString kLocation = QStringLiteral("location");
