@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Gbk.h"
 #include "popup/PopupLogic.h"
 
 namespace {
@@ -56,31 +57,10 @@ TEST(CentredRect, HalvesRoundedTowardZero)
     EXPECT_EQ(popup::CentredRect(QRect(0, 0, 100, 100), QSize(301, 300)), QRect(-100, -100, 301, 300));
 }
 
-// The rows are written in UTF-8; these are the GBK forms of the Chinese characters they use.
-const std::pair<std::string, std::string> kGbk[] = {
-    {"一", "\xD2\xBB"}, {"二", "\xB6\xFE"}, {"三", "\xC8\xFD"}, {"四", "\xCB\xC4"}, {"五", "\xCE\xE5"},
-    {"六", "\xC1\xF9"}, {"七", "\xC6\xDF"}, {"八", "\xB0\xCB"}, {"九", "\xBE\xC5"}, {"十", "\xCA\xAE"},
-    {"，", "\xA3\xAC"}, {"。", "\xA1\xA3"}, {"（", "\xA3\xA8"}, {"）", "\xA3\xA9"}, {"…", "\xA1\xAD"},
-};
-
-std::string Convert(const std::string &text, bool toGbk)
+// The rows are written in UTF-8, apart from bytes that are not whole GBK characters.
+std::string Gbk(const std::string &text)
 {
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        bool found = false;
-        for (const auto &[utf8, gbk] : kGbk) {
-            const std::string &from = toGbk ? utf8 : gbk;
-            if (text.compare(i, from.size(), from) == 0) {
-                out += toGbk ? gbk : utf8;
-                i += from.size();
-                found = true;
-                break;
-            }
-        }
-        if (!found)
-            out += text[i++];
-    }
-    return out;
+    return platform::ToGbk(QString::fromStdString(text)).value_or(text);
 }
 
 struct LinesRow {
@@ -109,8 +89,8 @@ TEST(MessageLines, BreaksFillsAndEndsWithAnEllipsis)
         {"a word longer than the box", std::string(40, 'W'),
          {std::string(12, 'W'), std::string(12, 'W'), std::string(10, 'W') + "…"}},
         {"a double-byte character that would stick out", "a一二三四五六", {"a一二三四五", "六"}},
-        {"a trail byte in the ASCII range", std::string(11, 'a') + "\x81\x40", {std::string(11, 'a'), "\x81\x40"}},
-        {"a lead byte without its trail", "一\x81", {"一\x81"}},
+        {"a trail byte in the ASCII range (81 40)", std::string(11, 'a') + "丂", {std::string(11, 'a'), "丂"}},
+        {"a lead byte without its trail", Gbk("一") + "\x81", {"一\uFFFD"}},
         {"no closing punctuation first", "一二三四五六，七", {"一二三四五", "六，七"}},
         {"no opening punctuation last", "一二三四五（六）", {"一二三四五", "（六）"}},
         {"words and Chinese", "Meeting 一二三四五", {"Meeting 一二", "三四五"}},
@@ -121,9 +101,9 @@ TEST(MessageLines, BreaksFillsAndEndsWithAnEllipsis)
         {"no space before the ellipsis", "abcdefghi   xyz", {"abcdefghi…"}, 1},
     };
     for (const LinesRow &row : rows) {
-        std::vector<std::string> got = popup::MessageLines(Convert(row.message, true), popup::kMessageColumns, row.maxLines);
+        std::vector<std::string> got = popup::MessageLines(Gbk(row.message), popup::kMessageColumns, row.maxLines);
         for (std::string &line : got)
-            line = Convert(line, false);
+            line = platform::FromGbk(line).toStdString();
         EXPECT_EQ(got, row.lines) << row.what;
     }
 }
