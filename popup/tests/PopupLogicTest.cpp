@@ -74,10 +74,6 @@ TEST(MessageLines, BreaksFillsAndEndsWithAnEllipsis)
 {
     const std::string ten = "一二三四五六七八九十";
     const std::vector<LinesRow> rows = {
-        {"empty", "", {""}},
-        {"short", "Hi", {"Hi"}},
-        {"30 letters, no space", "Mgypqj" "Mgypqj" "Mgypqj" "Mgypqj" "Mgypqj",
-         {"MgypqjMgypqj", "MgypqjMgypqj", "Mgypqj"}},
         {"15 Chinese characters", ten + "一二三四五", {"一二三四五六", "七八九十一二", "三四五"}},
         {"18 Chinese characters fill the box", ten + "一二三四五六七八",
          {"一二三四五六", "七八九十一二", "三四五六七八"}},
@@ -90,7 +86,7 @@ TEST(MessageLines, BreaksFillsAndEndsWithAnEllipsis)
          {std::string(12, 'W'), std::string(12, 'W'), std::string(10, 'W') + "…"}},
         {"a double-byte character that would stick out", "a一二三四五六", {"a一二三四五", "六"}},
         {"a trail byte in the ASCII range (81 40)", std::string(11, 'a') + "丂", {std::string(11, 'a'), "丂"}},
-        {"a lead byte without its trail", Gbk("一") + "\x81", {"一\uFFFD"}},
+        {"a lead byte without its trail", Gbk("一") + "\x81 b", {"一\uFFFD b"}},
         {"no closing punctuation first", "一二三四五六，七", {"一二三四五", "六，七"}},
         {"no opening punctuation last", "一二三四五（六）", {"一二三四五", "（六）"}},
         {"words and Chinese", "Meeting 一二三四五", {"Meeting 一二", "三四五"}},
