@@ -46,12 +46,9 @@ WindowDrag::WindowDrag(ButtonProbe leftButtonDown, SystemMove systemMove)
 void WindowDrag::Begin(QWidget *window, const QPoint &globalPoint)
 {
     m_ptOffset = globalPoint - window->pos();
+    // A press already released is followed by hand through the motions queued before its release.
     const std::optional<bool> down = m_leftButtonDown();
-    if (down && !*down) {
-        m_bManual = false;
-        return;
-    }
-    m_bManual = !m_systemMove(window);
+    m_bManual = (down && !*down) || !m_systemMove(window);
 }
 
 bool WindowDrag::Move(QWidget *window, const QMouseEvent *event)

@@ -25,9 +25,9 @@ public:
     WindowDrag();
     WindowDrag(ButtonProbe leftButtonDown, SystemMove systemMove);
 
-    // Starts a drag of `window` from the pointer at `globalPoint`, when the button that pressed is
-    // still down: a window manager asked to move a window after the release (a quick click, a
-    // touchpad tap) carries it with the pointer until the next click.
+    // Starts a drag of `window` from the pointer at `globalPoint`. The window manager gets it only
+    // while the button is still down: asked after the release (a quick click, a touchpad tap), it
+    // carries the window with the pointer until the next click.
     void Begin(QWidget *window, const QPoint &globalPoint);
     // Follows the pointer during a manual drag; returns whether the event was used.
     bool Move(QWidget *window, const QMouseEvent *event);
