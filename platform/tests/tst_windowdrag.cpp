@@ -14,9 +14,8 @@ private slots:
     void pressStartsAMoveOnlyWhileHeld();
 };
 
-// downNow: the left button by the window system's account when the press is handled (-1: no
-// answer); wmMoves: the window manager takes the move. A press already released is followed by
-// hand through the motions queued before its release.
+// downNow: the left button by the window system's account at the press (-1: no answer); wmMoves:
+// the window manager takes the move. A press already released follows its queued motions by hand.
 void TestWindowDrag::pressStartsAMoveOnlyWhileHeld_data()
 {
     QTest::addColumn<int>("downNow");
