@@ -180,8 +180,7 @@ void TestReminderPopup::longMessagesShowThreeWholeLines()
         QVERIFY2(bands.size() == 3, qPrintable(message));
         QCOMPARE(bands.last(), bands.first());
     }
-    // Longer messages (from a notify.dat written elsewhere) look like their first three lines with
-    // an ellipsis written out; a word longer than the box is broken inside.
+    // Longer messages look like their first lines with an ellipsis written out, long words too.
     const QString lines[][2] = {{"翼翼翼翼翼翼\n翼翼翼翼翼翼\n翼翼翼翼翼…", QStringLiteral("翼").repeated(20)},
                                 {"MgypqjMgypqj\nMgypqjMgypqj\nMgypqjMgyp…", QStringLiteral("Mgypqj").repeated(8)},
                                 {"WWWWWWWWWWWW\nWWWWWWWWWWWW\nWWWWWWWWWW…", QStringLiteral("W").repeated(60)}};
