@@ -71,8 +71,10 @@ void CTrayIcon::AddTrayIcon(QObject *owner, const QIcon &icon)
                          }
                      });
     // Shown even without a notification area: Qt embeds the icon whenever one appears (also after
-    // start-up, or again after a restart of the panel), with no polling by the clock.
-    m_tray->show();
+    // start-up, or again after a restart of the panel), with no polling by the clock. Not on a
+    // Wayland-only start without a tray Qt can reach: Qt would try the X11 one it cannot have.
+    if (QGuiApplication::platformName() == QLatin1String("xcb") || QSystemTrayIcon::isSystemTrayAvailable())
+        m_tray->show();
 }
 
 void CTrayIcon::ModifyTrayIcon(const QIcon &icon)

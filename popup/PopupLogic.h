@@ -1,8 +1,13 @@
-// The reminder popup's rules that need no window: the jiggle, the closing countdown, the centring.
+// The reminder popup's rules that need no window: the jiggle, the closing countdown, the centring,
+// the lines of the message.
 #pragma once
 
 #include <QRect>
 #include <QSize>
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace popup {
 
@@ -37,5 +42,18 @@ struct CloseCountdown {
 // The home rectangle of a window of `size` centred in the available area `available`: each half
 // is taken separately, rounded toward zero.
 QRect CentredRect(const QRect &available, const QSize &size);
+
+// The message box of a note in cells of its font: a GBK byte is one cell (9 pixels), a double-byte
+// character two; the 110 x 57 pixel box holds three lines of 12 cells, 18 pixels apart.
+inline constexpr int kMessageColumns = 12;
+inline constexpr int kMessageLines = 3;
+
+// Breaks a GBK message into the lines a note shows, at most `maxLines` of at most `columns` cells.
+// "\n" and "\r\n" end a line. A line breaks after spaces (dropped at the break) and before or after
+// a double-byte character, but never before closing punctuation nor after opening punctuation, and
+// never inside a double-byte character; a word longer than a line is broken where it stops fitting.
+// When text is left over, the last line takes what fits of it before a closing "…".
+std::vector<std::string> MessageLines(std::string_view gbk, int columns = kMessageColumns,
+                                      int maxLines = kMessageLines);
 
 } // namespace popup

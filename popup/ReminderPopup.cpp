@@ -16,6 +16,7 @@
 #include "gfx/BitmapFile.h"
 #include "gfx/Dib.h"
 #include "gfx/Shape.h"
+#include "platform/Gbk.h"
 #include "platform/ProgramDir.h"
 #include "platform/TaskbarHint.h"
 #include "platform/WindowDrag.h"
@@ -48,6 +49,20 @@ bool ReadPicture(const QString &path, QImage &picture)
 {
     const CDib dib(path);
     return dib.IsLoaded() && LoadBitmapFile(path, picture) && !OutlineRegion(picture).isEmpty();
+}
+
+// The message's GBK bytes; a character without a GBK form (U+FFFD stands for bytes of notify.dat
+// that are not GBK) counts as a question mark.
+std::string MessageBytes(const QString &message)
+{
+    if (const std::optional<std::string> bytes = platform::ToGbk(message))
+        return *bytes;
+    std::string bytes;
+    for (const uint code : message.toUcs4()) {
+        const char32_t character = code;
+        bytes += platform::ToGbk(QString::fromUcs4(&character, 1)).value_or("?");
+    }
+    return bytes;
 }
 
 } // namespace
@@ -179,35 +194,28 @@ void ReminderPopup::paintEvent(QPaintEvent *)
     DrawMessage(painter);
 }
 
-// Lines are centred and broken between words, or inside a word too long for a line, from the
-// top of the text box down; whatever falls outside the box is cut off.
+// Each line from popup::MessageLines, centred, one font cell (its pixel size) below the one before:
+// not the face's taller line height, so that three lines fit the box.
 void ReminderPopup::DrawMessage(QPainter &painter) const
 {
     const QRect box = TextRect();
-    QString text = m_strMessage;
-    text.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
-    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-
-    QTextLayout layout(text, m_fontMessage, painter.device());
-    QTextOption option(Qt::AlignHCenter);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    // Lines are one font cell (its pixel size) apart, not the face's taller line height, so
-    // that three lines fit the box.
-    const int nLineStep = m_fontMessage.pixelSize();
-    int y = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(box.width());
-        line.setPosition(QPointF(0, y));
-        y += nLineStep;
-    }
-    layout.endLayout();
-
     painter.save();
     painter.setClipRect(box);
     painter.setPen(m_clrText);
-    layout.draw(&painter, box.topLeft());
+    int y = 0;
+    for (const std::string &bytes : popup::MessageLines(MessageBytes(m_strMessage))) {
+        QTextLayout layout(platform::FromGbk(bytes), m_fontMessage, painter.device());
+        layout.setTextOption(QTextOption(Qt::AlignHCenter));
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        if (line.isValid()) {
+            line.setLineWidth(box.width());
+            line.setPosition(QPointF(0, y));
+        }
+        layout.endLayout();
+        layout.draw(&painter, box.topLeft());
+        y += m_fontMessage.pixelSize();
+    }
     painter.restore();
 }
 

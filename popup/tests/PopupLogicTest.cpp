@@ -1,8 +1,11 @@
-// Tests of the popup's jiggle, closing countdown and centring.
+// Tests of the popup's jiggle, closing countdown, centring and message lines.
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "platform/Gbk.h"
 #include "popup/PopupLogic.h"
 
 namespace {
@@ -52,6 +55,53 @@ TEST(CentredRect, HalvesRoundedTowardZero)
     EXPECT_EQ(popup::CentredRect(QRect(48, 30, 1023, 767), QSize(121, 131)), QRect(48 + 451, 30 + 383 - 65, 121, 131));
     // A window larger than the area sticks out on both sides.
     EXPECT_EQ(popup::CentredRect(QRect(0, 0, 100, 100), QSize(301, 300)), QRect(-100, -100, 301, 300));
+}
+
+// The rows are written in UTF-8, apart from bytes that are not whole GBK characters.
+std::string Gbk(const std::string &text)
+{
+    return platform::ToGbk(QString::fromStdString(text)).value_or(text);
+}
+
+struct LinesRow {
+    const char *what;
+    std::string message;
+    std::vector<std::string> lines;
+    int maxLines = popup::kMessageLines;
+};
+
+TEST(MessageLines, BreaksFillsAndEndsWithAnEllipsis)
+{
+    const std::string ten = "一二三四五六七八九十";
+    const std::vector<LinesRow> rows = {
+        {"15 Chinese characters", ten + "一二三四五", {"一二三四五六", "七八九十一二", "三四五"}},
+        {"18 Chinese characters fill the box", ten + "一二三四五六七八",
+         {"一二三四五六", "七八九十一二", "三四五六七八"}},
+        {"20 Chinese characters", ten + ten, {"一二三四五六", "七八九十一二", "三四五六七…"}},
+        {"between words, spaces dropped", "wake up now   please, it is late",
+         {"wake up now", "please, it", "is late"}},
+        {"a word longer than a line", std::string(30, 'W'),
+         {std::string(12, 'W'), std::string(12, 'W'), std::string(6, 'W')}},
+        {"a word longer than the box", std::string(40, 'W'),
+         {std::string(12, 'W'), std::string(12, 'W'), std::string(10, 'W') + "…"}},
+        {"a double-byte character that would stick out", "a一二三四五六", {"a一二三四五", "六"}},
+        {"a trail byte in the ASCII range (81 40)", std::string(11, 'a') + "丂", {std::string(11, 'a'), "丂"}},
+        {"a lead byte without its trail", Gbk("一") + "\x81 b", {"一\uFFFD b"}},
+        {"no closing punctuation first", "一二三四五六，七", {"一二三四五", "六，七"}},
+        {"no opening punctuation last", "一二三四五（六）", {"一二三四五", "（六）"}},
+        {"words and Chinese", "Meeting 一二三四五", {"Meeting 一二", "三四五"}},
+        {"line ends", "一\r\n二\n\n三", {"一", "二", "", "三"}, 4},
+        {"more lines than the box", "一\n二\n三\n四", {"一", "二", "三…"}},
+        {"blank lines at the end", "一\n二\n三\n \n", {"一", "二", "三"}},
+        {"one line", "abcdefghijklmnop", {"abcdefghij…"}, 1},
+        {"no space before the ellipsis", "abcdefghi   xyz", {"abcdefghi…"}, 1},
+    };
+    for (const LinesRow &row : rows) {
+        std::vector<std::string> got = popup::MessageLines(Gbk(row.message), popup::kMessageColumns, row.maxLines);
+        for (std::string &line : got)
+            line = platform::FromGbk(line).toStdString();
+        EXPECT_EQ(got, row.lines) << row.what;
+    }
 }
 
 } // namespace

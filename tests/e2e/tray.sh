@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The clock window and its tray icon under icewm: size, opacity, stacking, taskbar and outline; an
 # icon in a tray started after the clock and again after the tray restarts; the menu:
-# Hide, show again, Exit; dragging the face; a settings file that names a position and skins.
+# Hide, show again, Exit; a quick click and a drag on the face; a settings file that names a position and skins.
 source "$(dirname "$0")/lib.sh"
 
 e2e_start_display
@@ -59,9 +59,23 @@ wait_for 30 e2e_hidden "$clock" || fail "Hide left the clock on screen"
 xdotool mousemove --window "$icon" $((iw / 2)) $((ih / 2)) click 1
 wait_for 30 e2e_viewable "$clock" || fail "a left click on the tray icon did not show the clock"
 
-# --- Dragging the face moves the window and writes its new place into config.ini.
+# --- A click released before the clock handles its press (a touchpad tap) moves nothing: the
+# window stays while the pointer wanders off and back, and takes the next click itself (a window
+# manager still carrying it would take that click to drop it).
 read -r x0 y0 w h < <(e2e_geometry "$clock")
 read -r gx gy <<<"$(e2e_face_point "$bk" "$w" "$h")"
+cp "$prog/config.ini" "$E2E_TMP/config.before-tap"
+xdotool mousemove $((x0 + gx)) $((y0 + gy)) mousedown 1 mouseup 1
+for step in 1 2 3 4 3 2 1 0; do xdotool mousemove $((x0 + gx + 60 * step)) $((y0 + gy + 40 * step)); done
+xdotool click 3
+wait_for 30 e2e_menu_window "$pid" || fail "after a quick click the face took no right click"
+xdotool key Escape
+wait_for 30 eval '! e2e_menu_window "$pid"' || fail "the face's menu stayed open"
+[ "$(e2e_geometry "$clock" | cut -d' ' -f1,2)" = "$x0 $y0" ] ||
+  fail "a quick click moved the window from ($x0, $y0) to ($(e2e_geometry "$clock" | cut -d' ' -f1,2))"
+cmp -s "$prog/config.ini" "$E2E_TMP/config.before-tap" || fail "a quick click wrote config.ini: $(cat "$prog/config.ini")"
+
+# --- Dragging the face moves the window and writes its new place into config.ini.
 ini_location() { awk -F= '/^\[/ {s = tolower($0)} s == "[location]" && $1 == "x" {x = $2} s == "[location]" && $1 == "y" {y = $2} END {print x, y}' "$prog/config.ini"; }
 e2e_drag "$clock" "$gx" "$gy" 150 100 || fail "dragging the face did not move the window"
 settled() {

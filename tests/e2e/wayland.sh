@@ -30,4 +30,6 @@ kill -0 "$pid" || fail "the Wayland clock died"
 "$prog/dovetock" --quit || fail "--quit found no Wayland clock"
 wait_for 30 e2e_process_gone "$pid" || fail "--quit did not end the Wayland clock"
 [ "$(grep -c 'no X display' "$E2E_TMP/wayland.log")" = 1 ] || fail "the Wayland clock did not say once what it lacks"
+[ "$(grep -vc '^dovetock: no X display' "$E2E_TMP/wayland.log")" = 0 ] ||
+  fail "the Wayland clock wrote more than its own line: $(cat "$E2E_TMP/wayland.log")"
 echo "wayland: shaped X11 window on XWayland $xdisplay; Wayland client without X"
