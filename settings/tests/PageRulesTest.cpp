@@ -192,3 +192,22 @@ TEST(PageRulesTest, DialogUnitsScaleWithTheFont)
     EXPECT_EQ(DialogUnitsToPixels(QRect(76, 13, 88, 72), QSize(8, 16)), QRect(152, 26, 176, 144));
     EXPECT_EQ(DialogUnitsToPixels(QRect(-4, -8, 2, 4), QSize(8, 16)), QRect(-8, -16, 4, 8));
 }
+
+TEST(PageRulesTest, ReminderColumnsFitTheirTextsAndFillTheRow)
+{
+    const struct {
+        int view, enabled, time;
+        int wantMessage;
+    } rows[] = {
+        {300, 40, 70, 190}, // the message takes the rest, however wide the row
+        {230, 40, 70, 120}, // a scroll bar took 70 pixels of the row
+        {110, 40, 70, 0},   // the two just fit: no room left for the message
+        {90, 40, 70, 0},    // too narrow for the two: they keep their texts whole
+    };
+    for (const auto &row : rows) {
+        const ReminderColumns columns = ReminderColumnWidths(row.view, row.enabled, row.time);
+        EXPECT_EQ(columns.nEnabled, row.enabled) << row.view;
+        EXPECT_EQ(columns.nTime, row.time) << row.view;
+        EXPECT_EQ(columns.nMessage, row.wantMessage) << row.view;
+    }
+}

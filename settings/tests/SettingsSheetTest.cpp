@@ -12,10 +12,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QHeaderView>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <QTreeWidget>
 
 #include <memory>
@@ -147,6 +152,43 @@ private slots:
         const QRect frame = m_sheet->frameGeometry();
         QCOMPARE(frame.right(), area.right());
         QCOMPARE(frame.bottom(), area.bottom());
+    }
+
+    void sheetIsModalToItsOwnerAloneWithoutBeingItsTransient()
+    {
+        // The owner is a frameless tool window like the clock; the other window stands for a
+        // reminder popup.
+        const Qt::WindowFlags toolFlags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+        QWidget owner(nullptr, toolFlags);
+        QWidget other(nullptr, toolFlags);
+        int ownerClicks = 0;
+        int otherClicks = 0;
+        auto *face = new QPushButton(QStringLiteral("face"), &owner);
+        auto *note = new QPushButton(QStringLiteral("note"), &other);
+        connect(face, &QPushButton::clicked, this, [&ownerClicks] { ++ownerClicks; });
+        connect(note, &QPushButton::clicked, this, [&otherClicks] { ++otherClicks; });
+        other.move(400, 0);
+        for (QWidget *window : {&owner, &other}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+        }
+
+        CMyPropertySheet sheet(&owner);
+        sheet.m_pClockWnd = m_clock.get();
+        bool bTransientOfOwner = true;
+        QTimer::singleShot(0, &sheet, [&] {
+            bTransientOfOwner = sheet.windowHandle() && sheet.windowHandle()->transientParent() == owner.windowHandle();
+            QTest::mouseClick(face, Qt::LeftButton);
+            QTest::mouseClick(note, Qt::LeftButton);
+            sheet.reject();
+        });
+        QCOMPARE(sheet.DoModal(), int(QDialog::Rejected));
+        QVERIFY(!bTransientOfOwner);
+        QCOMPARE(ownerClicks, 0);
+        QCOMPARE(otherClicks, 1);
+        // Closed, the sheet gives the owner its clicks back.
+        QTest::mouseClick(face, Qt::LeftButton);
+        QCOMPARE(ownerClicks, 1);
     }
 
     void displayPageApplyWritesOnceAndRestartSurvivesCancel()
@@ -325,22 +367,76 @@ private slots:
         }
     }
 
-    void ctrlKeysSwitchTabsFromTheTimeField()
+    void pageKeysSwitchPagesFromEveryControlAndChangeNothingElse()
     {
+        AddReminder(m_clock->m_map, 6, 0, 0, true, "six");
+        AddReminder(m_clock->m_map, 7, 0, 0, false, "seven");
+        AddReminder(m_clock->m_map, 8, 0, 0, true, "eight");
         const struct {
             Qt::Key key;
             Qt::KeyboardModifiers modifiers;
-            int tab;
-        } rows[] = {
-            {Qt::Key_Tab, Qt::ControlModifier, 0},
-            {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
-            {Qt::Key_PageDown, Qt::ControlModifier, 0},
-            {Qt::Key_PageUp, Qt::ControlModifier, 1},
+            int step;
+        } keys[] = {
+            {Qt::Key_Tab, Qt::ControlModifier, 1},
+            {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, -1},
+            {Qt::Key_PageDown, Qt::ControlModifier, 1},
+            {Qt::Key_PageUp, Qt::ControlModifier, -1},
         };
-        for (const auto &row : rows) {
+        // Every page built once, a row of the list selected, so that each control has a value
+        // the keys could change.
+        OpenTab(1);
+        OpenTab(2);
+        auto *list = Find<QTreeWidget>("list");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(1)).center());
+        QTabWidget *tabs = m_sheet->TabWidget();
+        for (int page = 0; page < tabs->count(); ++page) {
+            OpenTab(page);
+            QList<QWidget *> controls{tabs->tabBar()};
+            for (QWidget *child : tabs->widget(page)->findChildren<QWidget *>()) {
+                if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus))
+                    controls << child;
+            }
+            for (QWidget *control : std::as_const(controls)) {
+                for (const auto &key : keys) {
+                    OpenTab(page);
+                    control->setFocus();
+                    const QString before = SheetState();
+                    QTest::keyClick(control, key.key, key.modifiers);
+                    const QString where = QStringLiteral("page %1, %2, key %3").arg(page).arg(
+                        QString::fromLatin1(control->metaObject()->className()) + QLatin1Char(' ') + control->objectName())
+                        .arg(key.key, 0, 16);
+                    QVERIFY2(tabs->currentIndex() == (page + key.step + tabs->count()) % tabs->count(), qPrintable(where));
+                    QCOMPARE(SheetState(), before);
+                }
+            }
+        }
+    }
+
+    void reminderColumnsShowWholeTimesAndFlagsWithoutSideScrolling()
+    {
+        // Five reminders fill the list on a desktop; twelve overflow it in any font, so that a
+        // vertical scroll bar takes its share of the width.
+        for (const int count : {5, 12}) {
+            for (int i = 0; i < count; ++i) // the ones already there are refused
+                AddReminder(m_clock->m_map, 6 + i, 30, 0, i % 2 == 0, i == 2 ? std::string(30, 'W') : "tea");
+            m_sheet = std::make_unique<CMyPropertySheet>();
+            m_sheet->m_pClockWnd = m_clock.get();
+            m_sheet->show();
             OpenTab(2);
-            QTest::keyClick(Find<CTimeEdit>("time"), row.key, row.modifiers);
-            QCOMPARE(m_sheet->TabWidget()->currentIndex(), row.tab);
+            auto *list = Find<QTreeWidget>("list");
+            if (count > 5)
+                QTRY_VERIFY(list->verticalScrollBar()->isVisible());
+            QCoreApplication::processEvents();
+            QVERIFY2(!list->horizontalScrollBar()->isVisible(), qPrintable(QString::number(count)));
+            QCOMPARE(list->columnWidth(0) + list->columnWidth(1) + list->columnWidth(2), list->viewport()->width());
+            // A cell's text is cut short when it is wider than its column less a margin each side.
+            const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+            for (int row = 0; row < count; ++row) {
+                for (const int column : {0, 1}) {
+                    const QString text = list->topLevelItem(row)->text(column);
+                    QVERIFY2(list->fontMetrics().horizontalAdvance(text) + 2 * margin <= list->columnWidth(column), qPrintable(text));
+                }
+            }
         }
     }
 
@@ -388,6 +484,25 @@ private:
             QTest::keyClick(time, Qt::Key_Delete);
             QTest::keyClicks(time, text.mid(segment * 2, 2));
         }
+    }
+
+    // Everything the page keys must leave alone: selections, values, Apply and what was saved.
+    QString SheetState() const
+    {
+        QStringList state{Button(QDialogButtonBox::Apply)->isEnabled() ? "apply on" : "apply off",
+                          m_clock->m_arrSaved.join(QLatin1Char(',')), QString::number(m_clock->m_nSaves)};
+        for (const QComboBox *combo : m_sheet->findChildren<QComboBox *>())
+            state << combo->objectName() + QLatin1Char('=') + QString::number(combo->currentIndex());
+        for (const QLineEdit *edit : m_sheet->findChildren<QLineEdit *>())
+            state << edit->objectName() + QLatin1Char('=') + edit->text();
+        for (const QCheckBox *check : m_sheet->findChildren<QCheckBox *>())
+            state << check->objectName() + QLatin1Char('=') + QString::number(check->isChecked());
+        if (const auto *list = m_sheet->findChild<QTreeWidget *>(QStringLiteral("list"))) {
+            state << QStringLiteral("current=") + QString::number(list->indexOfTopLevelItem(list->currentItem()));
+            for (const QTreeWidgetItem *item : list->selectedItems())
+                state << QStringLiteral("selected=") + item->text(1);
+        }
+        return state.join(QLatin1Char(' '));
     }
 
     void DoubleClickRow(int row)
