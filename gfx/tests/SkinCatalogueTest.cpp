@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "gfx/SkinCatalogue.h"
+#include "gfx/tests/BmpWriter.h"
 
 namespace {
 
@@ -62,6 +63,37 @@ TEST(PickSkin, DamagedSkinsAreSkipped)
     }
     EXPECT_FALSE(PickSkin(inDir, names, QString(), QStringLiteral("BK"), 1, [](const QString &) { return false; }));
     EXPECT_FALSE(PickSkin(inDir, {}, QString(), QStringLiteral("BK"), 0, good));
+}
+
+TEST(UsableSkins, OnlyPicturesTheClockCanShowAreListed)
+{
+    QTemporaryDir dir;
+    const std::vector<std::uint8_t> good = testbmp::Make({.width = 8, .height = 4});
+    const std::vector<std::uint8_t> cut(good.begin(), good.end() - 20);
+    const struct {
+        const char *file;
+        std::vector<std::uint8_t> bytes;
+    } files[] = {
+        {"Good.BK", good},
+        {"Cut.BK", cut},
+        {"Empty.BK", {}},
+        {"NoWidth.BK", testbmp::Make({.width = 0, .height = 4})},
+        {"Text.BK", {'h', 'e', 'l', 'l', 'o'}},
+        {"Good.NUM", good},
+        {"Cut.NUM", cut},
+        {"TopDown.NUM", testbmp::Make({.width = 8, .height = -4})},
+    };
+    for (const auto &file : files)
+        ASSERT_TRUE(testbmp::Write(dir.filePath(QString::fromLatin1(file.file)), file.bytes)) << file.file;
+
+    const struct {
+        const char *extension;
+        QStringList usable;
+    } rows[] = {{"BK", {"Good"}}, {"NUM", {"Good", "TopDown"}}};
+    for (const auto &row : rows) {
+        const QString extension = QString::fromLatin1(row.extension);
+        EXPECT_EQ(UsableSkins(ListSkinFiles({dir.path()}, extension), extension), row.usable) << row.extension;
+    }
 }
 
 TEST(RandomIndex, StaysInRange)
