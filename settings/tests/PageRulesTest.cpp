@@ -4,6 +4,8 @@
 #include <memory>
 #include <tuple>
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 #include "platform/Gbk.h"
@@ -195,19 +197,9 @@ TEST(PageRulesTest, DialogUnitsScaleWithTheFont)
 
 TEST(PageRulesTest, ReminderColumnsFitTheirTextsAndFillTheRow)
 {
-    const struct {
-        int view, enabled, time;
-        int wantMessage;
-    } rows[] = {
-        {300, 40, 70, 190}, // the message takes the rest, however wide the row
-        {230, 40, 70, 120}, // a scroll bar took 70 pixels of the row
-        {110, 40, 70, 0},   // the two just fit: no room left for the message
-        {90, 40, 70, 0},    // too narrow for the two: they keep their texts whole
-    };
-    for (const auto &row : rows) {
-        const ReminderColumns columns = ReminderColumnWidths(row.view, row.enabled, row.time);
-        EXPECT_EQ(columns.nEnabled, row.enabled) << row.view;
-        EXPECT_EQ(columns.nTime, row.time) << row.view;
-        EXPECT_EQ(columns.nMessage, row.wantMessage) << row.view;
+    // Row width, flag and time texts' widths: the message takes the rest, none when nothing is left.
+    for (const auto &row : {std::array{300, 40, 70, 190}, {230, 40, 70, 120}, {110, 40, 70, 0}, {90, 40, 70, 0}}) {
+        const ReminderColumns c = ReminderColumnWidths(row[0], row[1], row[2]);
+        EXPECT_EQ((std::array{row[0], c.nEnabled, c.nTime, c.nMessage}), row);
     }
 }
