@@ -85,8 +85,10 @@ void CClockWnd::Create(const QString &windowName)
     LoadReminders();
     LoadConfig();
 
-    m_arrBkNames = m_paths.Skins(QStringLiteral("BK"));
-    m_arrNumNames = m_paths.Skins(QStringLiteral("NUM"));
+    // Only skins that show are offered in the settings; a damaged one is named in the log when
+    // it is configured.
+    m_arrBkNames = UsableSkins(ListSkinFiles(m_paths.SkinDirectories(), QStringLiteral("BK")), QStringLiteral("BK"));
+    m_arrNumNames = UsableSkins(ListSkinFiles(m_paths.SkinDirectories(), QStringLiteral("NUM")), QStringLiteral("NUM"));
 
     m_strBkPath = ChooseSkin(m_strBkName, m_arrBkNames, QStringLiteral("BK"),
                              FallbackBackgroundPath(), "background");
@@ -114,15 +116,9 @@ void CClockWnd::Create(const QString &windowName)
 QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QString &extension,
                               const QString &fallbackPath, const char *kind)
 {
-    const bool background = extension == QLatin1String("BK");
     QStringList refused;
-    const auto usable = [background, &refused](const QString &path) {
-        QImage picture;
-        bool ok = LoadBitmapFile(path, picture);
-        if (ok && background) {
-            const CDib dib(path);
-            ok = dib.IsLoaded() && dib.Width() > 0 && dib.Height() != 0;
-        }
+    const auto usable = [&extension, &refused](const QString &path) {
+        const bool ok = IsUsableSkin(path, extension);
         if (!ok && !refused.contains(path))
             refused.append(path);
         return ok;

@@ -1,15 +1,20 @@
 // Lists the skin files of a directory, builds their paths and picks one at random.
 #include "gfx/SkinCatalogue.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 
-QStringList EnumSkins(const QString &directory, const QString &extension)
+#include "gfx/BitmapFile.h"
+#include "gfx/Dib.h"
+
+QList<SkinPick> EnumSkinFiles(const QString &directory, const QString &extension)
 {
-    QStringList names;
+    QList<SkinPick> skins;
     QStringList folded;
     const QDir dir(directory);
     const QFileInfoList entries =
@@ -25,9 +30,37 @@ QStringList EnumSkins(const QString &directory, const QString &extension)
         if (folded.contains(name.toCaseFolded()))
             continue;
         folded.append(name.toCaseFolded());
-        names.append(name);
+        skins.append({name, entry.filePath()});
     }
+    return skins;
+}
+
+QStringList EnumSkins(const QString &directory, const QString &extension)
+{
+    QStringList names;
+    for (const SkinPick &skin : EnumSkinFiles(directory, extension))
+        names.append(skin.name);
     return names;
+}
+
+QList<SkinPick> ListSkinFiles(const QStringList &directories, const QString &extension)
+{
+    if (directories.size() == 1)
+        return EnumSkinFiles(directories.first(), extension);
+    QList<SkinPick> skins;
+    QStringList folded;
+    for (const QString &dir : directories) {
+        for (const SkinPick &skin : EnumSkinFiles(dir, extension)) {
+            if (folded.contains(skin.name.toCaseFolded()))
+                continue;
+            folded.append(skin.name.toCaseFolded());
+            skins.append(skin);
+        }
+    }
+    std::stable_sort(skins.begin(), skins.end(), [](const SkinPick &a, const SkinPick &b) {
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
+    return skins;
 }
 
 int RandomIndex(int low, int high)
@@ -54,6 +87,28 @@ QString FindSkinFile(const QString &directory, const QString &name, const QStrin
             found = entry.filePath();
     }
     return found;
+}
+
+bool IsUsableSkin(const QString &path, const QString &extension)
+{
+    // The reader first: the header reader tells the user about a file that is no bitmap at all.
+    QImage picture;
+    if (!LoadBitmapFile(path, picture))
+        return false;
+    if (extension.compare(QLatin1String("BK"), Qt::CaseInsensitive) != 0)
+        return true;
+    const CDib dib(path);
+    return dib.IsLoaded() && dib.Width() > 0 && dib.Height() != 0;
+}
+
+QStringList UsableSkins(const QList<SkinPick> &skins, const QString &extension)
+{
+    QStringList usable;
+    for (const SkinPick &skin : skins) {
+        if (IsUsableSkin(skin.path, extension))
+            usable.append(skin.name);
+    }
+    return usable;
 }
 
 std::optional<SkinPick> PickSkin(const std::function<QString(const QString &name)> &locate, const QStringList &names,

@@ -4,8 +4,22 @@
 #include <functional>
 #include <optional>
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+struct SkinPick {
+    QString name; // as listed
+    QString path;
+};
+
+// The skins of EnumSkins with the path of each one's file.
+QList<SkinPick> EnumSkinFiles(const QString &directory, const QString &extension);
+
+// The skins of `extension` in `directories`, searched in order: a name found in an earlier one
+// hides the same name (ignoring letter case) in later ones; more than one folder gives the names
+// sorted without regard to case.
+QList<SkinPick> ListSkinFiles(const QStringList &directories, const QString &extension);
 
 // Names (base names) of the regular files in `directory` whose extension equals `extension`,
 // ignoring letter case; directories are skipped. Names that differ only in letter case are listed
@@ -21,10 +35,12 @@ int RandomIndex(int low, int high);
 // name matches exactly is preferred. Empty when there is none.
 QString FindSkinFile(const QString &directory, const QString &name, const QString &extension);
 
-struct SkinPick {
-    QString name; // as listed
-    QString path;
-};
+// True when the skin file at `path` is a picture the clock can show: the BMP reader takes it,
+// and a background (extension "BK", any letter case) has a width and a height.
+bool IsUsableSkin(const QString &path, const QString &extension);
+
+// The names of the skins whose files are usable, in their order.
+QStringList UsableSkins(const QList<SkinPick> &skins, const QString &extension);
 
 // The skin to show: `configured` when it is set and usable, otherwise the listed skins from
 // position `start` on (wrapping round), skipping the ones `usable` refuses. Nothing when no

@@ -90,16 +90,9 @@ QString AppPaths::DataFile(const QString &fileName) const
 
 QStringList AppPaths::Skins(const QString &extension) const
 {
-    if (m_arrSkinDirs.size() == 1)
-        return EnumSkins(m_arrSkinDirs.first(), extension);
     QStringList names;
-    for (const QString &dir : m_arrSkinDirs) {
-        for (const QString &name : EnumSkins(dir, extension)) {
-            if (!names.contains(name, Qt::CaseInsensitive))
-                names.append(name);
-        }
-    }
-    names.sort(Qt::CaseInsensitive);
+    for (const SkinPick &skin : ListSkinFiles(m_arrSkinDirs, extension))
+        names.append(skin.name);
     return names;
 }
 

@@ -2,6 +2,8 @@
 // notify.dat at once.
 #include "settings/MyPropertyPage3.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QHeaderView>
@@ -53,9 +55,6 @@ void CMyPropertyPage3::OnInitDialog()
     m_list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionsMovable(false);
-    const int columnWidth = m_list->contentsRect().width() / 3;
-    for (int column = 0; column < 3; ++column)
-        m_list->setColumnWidth(column, columnWidth);
     m_list->viewport()->installEventFilter(this);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CMyPropertyPage3::OnSelectionChanged);
 
@@ -93,6 +92,9 @@ void CMyPropertyPage3::OnInitDialog()
 
 bool CMyPropertyPage3::eventFilter(QObject *watched, QEvent *event)
 {
+    // A vertical scroll bar coming or going changes the width the columns share.
+    if (m_list && watched == m_list->viewport() && event->type() == QEvent::Resize)
+        FitColumns();
     // Only the left button's double-click loads a row.
     if (m_list && watched == m_list->viewport() && event->type() == QEvent::MouseButtonDblClick
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
@@ -175,6 +177,19 @@ void CMyPropertyPage3::FillList()
         return;
     for (const ReminderRow &row : ReminderRows(clock->Reminders()))
         new QTreeWidgetItem(m_list, {row.strEnabled, row.strTime, row.strMessage});
+    FitColumns();
+}
+
+void CMyPropertyPage3::FitColumns()
+{
+    const QAbstractItemView *view = m_list;
+    const auto need = [this, view](int column) {
+        return std::max(m_list->header()->sectionSizeHint(column), view->sizeHintForColumn(column));
+    };
+    const ReminderColumns widths = ReminderColumnWidths(m_list->viewport()->width(), need(0), need(1));
+    m_list->setColumnWidth(0, widths.nEnabled);
+    m_list->setColumnWidth(1, widths.nTime);
+    m_list->setColumnWidth(2, widths.nMessage);
 }
 
 void CMyPropertyPage3::UpdateData(bool bSaveAndValidate)

@@ -40,6 +40,8 @@ private slots:
 private:
     // Rebuilds the list from the clock's reminders in time-of-day order.
     void FillList();
+    // Flag and time columns as wide as their texts, the message column the rest of the row.
+    void FitColumns();
     // true: editor widgets into m_bEnable and m_strMessage; false: the other way.
     void UpdateData(bool bSaveAndValidate);
     // Reads the editor; false, after telling the user, when the message has no GBK form or is

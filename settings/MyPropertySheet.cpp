@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,8 +16,10 @@
 #include "settings/ClockAccess.h"
 #include "settings/PageRules.h"
 
-CMyPropertySheet::CMyPropertySheet(QWidget *parent)
-    : QDialog(parent)
+CMyPropertySheet::CMyPropertySheet(QWidget *owner)
+    // No parent window: a dialog transient for a tool window such as the clock brings Weston's
+    // desktop shell down (and XWayland with it), so the sheet keeps its owner to itself.
+    : QDialog(nullptr), m_pOwner(owner)
 {
     setFont(CPropertyPage::DialogFont());
     m_tabs = new QTabWidget(this);
@@ -37,8 +40,9 @@ CMyPropertySheet::CMyPropertySheet(QWidget *parent)
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(ApplyButton(), &QPushButton::clicked, this, &CMyPropertySheet::OnApplyNow);
 
-    // Keys the pages' controls leave alone pass the tab widget on their way to the sheet.
-    m_tabs->installEventFilter(this);
+    // The page keys are taken before any control sees them: a list or a combo box would
+    // otherwise use Ctrl+PgUp and Ctrl+PgDn to change its own value.
+    QCoreApplication::instance()->installEventFilter(this);
     AddPage(m_page1);
     AddPage(m_page2);
     AddPage(m_page3);
@@ -56,24 +60,27 @@ CMyPropertySheet::~CMyPropertySheet()
 
 int CMyPropertySheet::DoModal()
 {
-    // Modal to its owner alone (the clock window): other windows of the program stay usable.
+    // Window-modal without a parent blocks no other window; the owner is switched off instead,
+    // so reminder popups, the tray icon and its menu stay usable.
     setWindowModality(Qt::WindowModal);
+    const QPointer<QWidget> owner = m_pOwner;
+    const bool bOwnerEnabled = owner && owner->isEnabled();
+    if (owner)
+        owner->setEnabled(false);
     OnInitDialog();
     m_bPlaceWhenFramed = true;
-    return exec();
+    const int result = exec();
+    if (owner)
+        owner->setEnabled(bOwnerEnabled);
+    return result;
 }
 
 bool CMyPropertySheet::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_tabs && event->type() == QEvent::KeyPress && OnTabKey(*static_cast<QKeyEvent *>(event)))
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this && OnTabKey(*static_cast<QKeyEvent *>(event)))
         return true;
     return QDialog::eventFilter(watched, event);
-}
-
-void CMyPropertySheet::keyPressEvent(QKeyEvent *event)
-{
-    if (!OnTabKey(*event))
-        QDialog::keyPressEvent(event);
 }
 
 bool CMyPropertySheet::OnTabKey(const QKeyEvent &event)

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 
 #include "settings/MyPropertyPage1.h"
 #include "settings/MyPropertyPage2.h"
@@ -20,12 +21,13 @@ class CMyPropertySheet : public QDialog
     Q_OBJECT
 
 public:
-    // Builds the sheet on the About tab; the caller sets m_pClockWnd before DoModal.
-    explicit CMyPropertySheet(QWidget *parent = nullptr);
+    // Builds the sheet on the About tab; the caller sets m_pClockWnd before DoModal. `owner` is
+    // the window the sheet is modal to.
+    explicit CMyPropertySheet(QWidget *owner = nullptr);
     ~CMyPropertySheet() override;
 
-    // Places the sheet beside the clock and runs it modal to its owner; returns
-    // QDialog::Accepted or Rejected.
+    // Places the sheet beside the clock and runs it modal to its owner alone: the owner takes no
+    // input meanwhile, the program's other windows do. Returns QDialog::Accepted or Rejected.
     int DoModal();
 
     // Places the sheet: at the clock's left edge, 100 pixels below its top, inside the screen at
@@ -43,8 +45,8 @@ public:
     CMyPropertyPage5 m_page5;
 
 protected:
+    // Takes the page keys of every widget of the sheet (see OnTabKey).
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -62,6 +64,7 @@ private:
     // Switches tabs for Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgUp and Ctrl+PgDn; false for other keys.
     bool OnTabKey(const QKeyEvent &event);
 
+    QPointer<QWidget> m_pOwner;
     QList<CPropertyPage *> m_arrPages;
     QTabWidget *m_tabs = nullptr;
     QDialogButtonBox *m_buttons = nullptr;

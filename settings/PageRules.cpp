@@ -67,6 +67,11 @@ std::vector<ReminderRow> ReminderRows(const ReminderMap &map)
     return rows;
 }
 
+ReminderColumns ReminderColumnWidths(int viewWidth, int enabledNeed, int timeNeed)
+{
+    return {enabledNeed, timeNeed, std::max(0, viewWidth - enabledNeed - timeNeed)};
+}
+
 std::string KeyOfRowTime(const QString &time)
 {
     return kPageDatePrefix + time.toStdString();

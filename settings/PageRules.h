@@ -33,6 +33,18 @@ bool CompareByTime(const ReminderRecord &a, const ReminderRecord &b);
 // The rows of every reminder in time-of-day order; records of the same time keep map order.
 std::vector<ReminderRow> ReminderRows(const ReminderMap &map);
 
+// Widths of the reminder list's columns, in pixels.
+struct ReminderColumns {
+    int nEnabled;
+    int nTime;
+    int nMessage;
+};
+
+// The columns of a list whose rows are `viewWidth` wide: the flag and time columns as wide as
+// their texts need (`enabledNeed`, `timeNeed`), the message column the rest, none when nothing is
+// left; so the columns fill the row and need no horizontal scrolling whenever the two fit.
+ReminderColumns ReminderColumnWidths(int viewWidth, int enabledNeed, int timeNeed);
+
 // The key of a page reminder whose list row shows `time` (HH:MM:SS): "1971:01:01:" + time.
 std::string KeyOfRowTime(const QString &time);
 

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "gfx/SkinCatalogue.h"
+#include "gfx/tests/BmpWriter.h"
 
 namespace {
 
@@ -62,6 +63,20 @@ TEST(PickSkin, DamagedSkinsAreSkipped)
     }
     EXPECT_FALSE(PickSkin(inDir, names, QString(), QStringLiteral("BK"), 1, [](const QString &) { return false; }));
     EXPECT_FALSE(PickSkin(inDir, {}, QString(), QStringLiteral("BK"), 0, good));
+}
+
+TEST(UsableSkins, OnlyPicturesTheClockCanShowAreListed)
+{
+    QTemporaryDir dir;
+    const std::vector<std::uint8_t> good = testbmp::Make({.width = 8, .height = 4});
+    const std::vector<std::uint8_t> cut(good.begin(), good.end() - 20);
+    const std::pair<const char *, std::vector<std::uint8_t>> files[] = {
+        {"Good.BK", good}, {"Cut.BK", cut}, {"Empty.BK", {}}, {"NoWidth.BK", testbmp::Make({.width = 0, .height = 4})},
+        {"Text.BK", {'h', 'i'}}, {"Good.NUM", good}, {"Cut.NUM", cut}, {"TopDown.NUM", testbmp::Make({.width = 8, .height = -4})}};
+    for (const auto &[name, bytes] : files)
+        ASSERT_TRUE(testbmp::Write(dir.filePath(QString::fromLatin1(name)), bytes)) << name;
+    EXPECT_EQ(UsableSkins(ListSkinFiles({dir.path()}, "BK"), "BK"), QStringList{"Good"});
+    EXPECT_EQ(UsableSkins(ListSkinFiles({dir.path()}, "NUM"), "NUM"), (QStringList{"Good", "TopDown"}));
 }
 
 TEST(RandomIndex, StaysInRange)

@@ -4,6 +4,8 @@
 #include <memory>
 #include <tuple>
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 #include "platform/Gbk.h"
@@ -191,4 +193,13 @@ TEST(PageRulesTest, DialogUnitsScaleWithTheFont)
     EXPECT_EQ(DialogUnitsToPixels(QRect(0, 0, 215, 95), QSize(7, 14)), QRect(0, 0, 376, 166));
     EXPECT_EQ(DialogUnitsToPixels(QRect(76, 13, 88, 72), QSize(8, 16)), QRect(152, 26, 176, 144));
     EXPECT_EQ(DialogUnitsToPixels(QRect(-4, -8, 2, 4), QSize(8, 16)), QRect(-8, -16, 4, 8));
+}
+
+TEST(PageRulesTest, ReminderColumnsFitTheirTextsAndFillTheRow)
+{
+    // Row width, flag and time texts' widths: the message takes the rest, none when nothing is left.
+    for (const auto &row : {std::array{300, 40, 70, 190}, {230, 40, 70, 120}, {110, 40, 70, 0}, {90, 40, 70, 0}}) {
+        const ReminderColumns c = ReminderColumnWidths(row[0], row[1], row[2]);
+        EXPECT_EQ((std::array{row[0], c.nEnabled, c.nTime, c.nMessage}), row);
+    }
 }

@@ -2,8 +2,8 @@
 # The settings sheet in the real program, the clock in the bottom-right corner under icewm: a
 # reminder typed in on the Time reminders page is in notify.dat at once; the sheet's whole frame
 # lies in the work area; while it is open a reminder fires and a click closes it, and Exit from
-# the tray menu ends the program without the restart that Apply made pending; another background
-# confirmed with OK restarts the clock with it in place.
+# the tray menu ends the program without the restart that Apply made pending; a damaged background
+# is not offered; another background confirmed with OK restarts the clock with it in place.
 source "$(dirname "$0")/lib.sh"
 
 e2e_start_display
@@ -26,6 +26,9 @@ mapfile -t backgrounds < <(find "$prog" -maxdepth 1 -name '*.BK' -printf '%f\n' 
 num=$(find "$prog" -maxdepth 1 -name '*.NUM' | sort | head -n 1)
 find "$prog" -maxdepth 1 -name '*.NUM' ! -path "$num" -delete
 first=${backgrounds[0]%.BK}
+# A damaged background listed right after the first one is not offered: Down picks the next good one.
+damaged=${first}z
+head -c 200 "$prog/${backgrounds[0]}" >"$prog/$damaged.BK"
 # Every background fits at the clock's place, so that no restarted clock is pushed aside.
 read -r bk_w bk_h < <(for f in "${backgrounds[@]}"; do identify -format '%w %h\n' "BMP:$prog/$f"; done |
   awk '$1 > w {w = $1} $2 > h {h = $2} END {print w, h}')
@@ -65,6 +68,7 @@ wait_for 10 frame_inside ||
 # --- Another background applied, then the reminder fires; a click closes it, not the sheet.
 xdotool key Right Tab Down alt+a
 wait_for 10 eval '[ "$(background)" != "$first" ]' || fail "Apply did not save another background"
+[ "$(background)" != "$damaged" ] || fail "the damaged background $damaged was offered"
 e2e_set_time 07:05:00
 wait_for 30 e2e_popup_windows "$clock_pid" || fail "no popup at 07:05:00 while the sheet is open"
 popup=$(e2e_popup_windows "$clock_pid")
