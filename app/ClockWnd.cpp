@@ -77,6 +77,8 @@ CClockWnd::CClockWnd(const platform::AppPaths &paths)
 CClockWnd::~CClockWnd()
 {
     m_mapReminders.DeleteAllReminders();
+    // The icon may have the menu exported over D-Bus: it goes first.
+    DeleteTrayIcon();
     delete m_menuTray;
 }
 
@@ -432,8 +434,7 @@ int CClockWnd::OnTrayRButtonUp()
 QMenu *CClockWnd::ShowTrayMenu()
 {
     const QPoint cursor = QCursor::pos();
-    // The ticks are set as the menu shows (aboutToShow).
-    // The menu's right edge sits at the cursor.
+    // The menu's right edge sits at the cursor; its ticks are set as it shows (aboutToShow).
     m_menuTray->popup(QPoint(cursor.x() - m_menuTray->sizeHint().width(), cursor.y()));
     return m_menuTray;
 }
