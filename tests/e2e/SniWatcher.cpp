@@ -10,6 +10,10 @@ class Watcher : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    // Qt asks for a host before it registers its icon.
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ HostRegistered)
+public:
+    bool HostRegistered() const { return true; }
 public slots:
     void RegisterStatusNotifierItem(const QString &service)
     {
@@ -24,7 +28,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     Watcher watcher;
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher, QDBusConnection::ExportAllSlots)
+    if (!bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties)
         || !bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")))
         return 1;
     return QCoreApplication::exec();

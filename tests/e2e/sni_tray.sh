@@ -6,6 +6,9 @@
 source "$(dirname "$0")/lib.sh"
 "${3:?path of the stand-in watcher}" >"$E2E_TMP/items" &
 E2E_PIDS+=($!)
+watcher_up() { gdbus call --session --dest org.freedesktop.DBus --object-path / \
+  --method org.freedesktop.DBus.NameHasOwner org.kde.StatusNotifierWatcher | grep true; }
+wait_for 30 watcher_up || fail "the stand-in watcher did not start"
 e2e_start_display
 prog=$(e2e_program_dir)
 e2e_keep_one_skin "$prog"
