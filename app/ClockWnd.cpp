@@ -12,6 +12,7 @@
 #include <QPaintEvent>
 #include <QProcess>
 #include <QScreen>
+#include <QTimer>
 #include <QTimerEvent>
 
 #include <algorithm>
@@ -76,6 +77,8 @@ CClockWnd::CClockWnd(const platform::AppPaths &paths)
 CClockWnd::~CClockWnd()
 {
     m_mapReminders.DeleteAllReminders();
+    // The icon may have the menu exported over D-Bus: it goes first.
+    DeleteTrayIcon();
     delete m_menuTray;
 }
 
@@ -205,7 +208,7 @@ void CClockWnd::LoadConfig()
     m_nX = static_cast<int>(std::clamp<long>(x, INT_MIN, INT_MAX));
     m_nY = static_cast<int>(std::clamp<long>(y, INT_MIN, INT_MAX));
     if (autorun != 0)
-        m_autoStart.SetAutoRun(true);
+        m_autoStart.RenewAutoRun();
     m_position.SetStored(QPoint(m_nX, m_nY));
     m_alert.SetSoundOn(alert::Alert::ReadSoundOn(m_strIniPath));
 }
@@ -317,6 +320,8 @@ void CClockWnd::BuildMenu()
     QAction *configure = m_menuTray->addAction(QStringLiteral("配置"));
     configure->setData(IdConfigure);
     connect(configure, &QAction::triggered, this, &CClockWnd::OnConfigure);
+    // Whoever shows the menu, this window or a desktop's tray through D-Bus, shows fresh ticks.
+    connect(m_menuTray, &QMenu::aboutToShow, this, &CClockWnd::UpdateMenuChecks);
 }
 
 void CClockWnd::BuildShape()
@@ -385,6 +390,11 @@ void CClockWnd::paintEvent(QPaintEvent *event)
     if (!digitBox.contains(event->rect()))
         OnEraseBkgnd(painter);
     OnPaint(painter);
+    if (!m_bFirstPainted) {
+        // Work the first paint does not need waits until after it.
+        m_bFirstPainted = true;
+        QTimer::singleShot(0, this, &CClockWnd::ExportTrayMenu);
+    }
 }
 
 void CClockWnd::OnEraseBkgnd(QPainter &painter)
@@ -420,6 +430,13 @@ int CClockWnd::OnTrayRButtonUp()
 QMenu *CClockWnd::ShowTrayMenu()
 {
     const QPoint cursor = QCursor::pos();
+    // The menu's right edge sits at the cursor; its ticks are set as it shows (aboutToShow).
+    m_menuTray->popup(QPoint(cursor.x() - m_menuTray->sizeHint().width(), cursor.y()));
+    return m_menuTray;
+}
+
+void CClockWnd::UpdateMenuChecks()
+{
     m_bAutoRun = m_autoStart.IsAutoRun();
     for (QAction *action : m_menuTray->actions()) {
         if (action->data().toInt() == IdAutoStart)
@@ -427,9 +444,13 @@ QMenu *CClockWnd::ShowTrayMenu()
         else if (action->data().toInt() == IdAlertSound)
             action->setChecked(m_alert.SoundOn());
     }
-    // The menu's right edge sits at the cursor.
-    m_menuTray->popup(QPoint(cursor.x() - m_menuTray->sizeHint().width(), cursor.y()));
-    return m_menuTray;
+}
+
+void CClockWnd::ExportTrayMenu()
+{
+    // A host may draw the menu without asking first (AboutToShow): the ticks are right from the start.
+    UpdateMenuChecks();
+    ExportMenu(m_menuTray);
 }
 
 void CClockWnd::contextMenuEvent(QContextMenuEvent *event)

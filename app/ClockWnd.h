@@ -61,6 +61,9 @@ public:
     int OnTrayRButtonUp() override;
     // Shows the tray menu at the cursor; returns the menu so callers (and tests) can reach it.
     QMenu *ShowTrayMenu();
+    // Offers the tray menu as the icon's D-Bus menu where a StatusNotifierItem host draws the
+    // icon; nothing on an X11 (XEmbed) tray. Not needed for the first paint: made after it.
+    void ExportTrayMenu();
 
     // Settings file: read once at creation, written key by key when a setting changes.
     void LoadConfig();
@@ -136,6 +139,8 @@ private:
     QString ChooseSkin(QString &name, const QStringList &names, const QString &extension,
                        const QString &fallbackPath, const char *kind);
     void BuildMenu();
+    // Sets the ticks of "自动启动" and "提醒声音" from the entry on disk and the sound setting.
+    void UpdateMenuChecks();
 
     ReminderMap m_mapReminders;
     std::vector<std::unique_ptr<ReminderPopup>> m_arrPopups;
@@ -154,6 +159,7 @@ private:
     QBasicTimer m_timer;
     bool m_bDestroyed = false;
     bool m_bConfiguring = false;
+    bool m_bFirstPainted = false;
     platform::WindowDrag m_drag;
     platform::PositionRecorder m_position;
     alert::Alert m_alert;

@@ -1,6 +1,8 @@
 // Maps QSystemTrayIcon activations onto the icon's mouse-event operations.
 #include "app/TrayIcon.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QGuiApplication>
 #include <QMouseEvent>
 
@@ -75,6 +77,19 @@ void CTrayIcon::AddTrayIcon(QObject *owner, const QIcon &icon)
     // Wayland-only start without a tray Qt can reach: Qt would try the X11 one it cannot have.
     if (QGuiApplication::platformName() == QLatin1String("xcb") || QSystemTrayIcon::isSystemTrayAvailable())
         m_tray->show();
+}
+
+void CTrayIcon::ExportMenu(QMenu *menu)
+{
+    // Qt's own rule for its D-Bus tray, read at the icon's creation: any platform but xcb, or a
+    // StatusNotifierWatcher on the session bus. On an XEmbed icon a context menu would pop up on
+    // the right button's press, beside the clock's own menu at the release.
+    if (!m_tray || m_tray->contextMenu())
+        return;
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (QGuiApplication::platformName() != QLatin1String("xcb")
+        || (bus.isConnected() && bus.interface()->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"))))
+        m_tray->setContextMenu(menu);
 }
 
 void CTrayIcon::ModifyTrayIcon(const QIcon &icon)

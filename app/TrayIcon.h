@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
 
@@ -35,6 +36,10 @@ protected:
     void ModifyTrayIcon(const QIcon &icon);
     // Sets the tooltip when it differs from the one shown.
     void SetTrayTip(const QString &text);
+    // Where the icon is a StatusNotifierItem (a watcher runs on the session bus, or there is no X11),
+    // hands `menu` to Qt, which exports it as the item's com.canonical.dbusmenu menu. An X11 tray
+    // (XEmbed) keeps showing the menu through the mouse-event operations alone.
+    void ExportMenu(QMenu *menu);
     // Removes the icon from the notification area.
     void DeleteTrayIcon();
 

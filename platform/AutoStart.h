@@ -18,11 +18,15 @@ public:
     // Full path of the entry: folder, "/", "Dovetick.desktop".
     QString EntryPath() const;
 
-    // True when the entry exists and can be read.
+    // True when the entry exists, can be read and the desktop has not switched it off.
     bool IsAutoRun() const;
 
     // Writes the entry (on) or removes it (off). Returns success; callers may ignore it.
     bool SetAutoRun(bool on) const;
+
+    // Writes the entry afresh with the current executable, except one the desktop switched off,
+    // which stays as it is. Returns success.
+    bool RenewAutoRun() const;
 
 private:
     QString m_strFolder;
@@ -33,7 +37,12 @@ private:
 // % doubled, then escaped as a string value (\ doubled, line breaks and tabs as \n, \r, \t).
 QString QuoteExecArgument(const QString &argument);
 
-// The text of the desktop entry that starts `executable`.
+// The text of the desktop entry that starts `executable`; TryExec names it too, so that a
+// removed program leaves no failing start at logon behind.
 QByteArray DesktopEntryText(const QString &executable);
+
+// True when an entry's text says the desktop switched it off: Hidden=true or
+// X-GNOME-Autostart-enabled=false in its [Desktop Entry] group, as startup-application tools write.
+bool DisabledByDesktop(const QByteArray &entryText);
 
 } // namespace platform

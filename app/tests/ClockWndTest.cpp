@@ -153,8 +153,20 @@ private slots:
             QVERIFY(!QFile::exists(ini));
         }
 
+        // An entry the desktop switched off stays off through a start with the wish on.
+        {
+            const QByteArray hidden = platform::DesktopEntryText("/usr/bin/dovetock") + "Hidden=true\n";
+            QVERIFY(platform::WriteFileAtomically(entry, hidden));
+            CClockWnd wnd(dir.path(), autostart.path());
+            wnd.Create(QStringLiteral("Dovetock"));
+            QVERIFY(!wnd.AutoRunChecked());
+            QFile file(entry);
+            QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == hidden);
+        }
+
         // enable=0 leaves an existing entry alone.
         QVERIFY(platform::WriteIniInt(ini, "autorun", "enable", 0));
+        QVERIFY(platform::WriteFileAtomically(entry, platform::DesktopEntryText("/usr/bin/dovetock")));
         CClockWnd wnd(dir.path(), autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
         QVERIFY(QFile::exists(entry) && wnd.AutoRunChecked());

@@ -28,11 +28,13 @@ TEST(AutoStartTest, EntryStartsTheExecutableWhateverItsPath)
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("xdg/autostart"));
-    const struct { QString exe; const char *exec; } rows[] = {
-        {QStringLiteral("/usr/bin/dovetock"), R"("/usr/bin/dovetock")"},
-        {QStringLiteral("/opt/My Clock/dove\"tock"), R"("/opt/My Clock/dove\\"tock")"},
+    // TryExec names the same file, with the string escapes alone: a removed program is not started.
+    const struct { QString exe; const char *exec; const char *tryExec; } rows[] = {
+        {QStringLiteral("/usr/bin/dovetock"), R"("/usr/bin/dovetock")", "/usr/bin/dovetock"},
+        {QStringLiteral("/opt/My Clock/dove\"tock"), R"("/opt/My Clock/dove\\"tock")", R"(/opt/My Clock/dove"tock)"},
         {QStringLiteral("/home/a$b/`c`/back\\slash/100%/%f/钟 表/tab\there\nline"),
-         R"("/home/a\\$b/\\`c\\`/back\\\\slash/100%%/%%f/钟 表/tab\there\nline")"},
+         R"("/home/a\\$b/\\`c\\`/back\\\\slash/100%%/%%f/钟 表/tab\there\nline")",
+         R"(/home/a$b/`c`/back\\slash/100%/%f/钟 表/tab\there\nline)"},
     };
     for (const auto &row : rows) {
         const AutoStart store(folder, row.exe);
@@ -41,7 +43,8 @@ TEST(AutoStartTest, EntryStartsTheExecutableWhateverItsPath)
         EXPECT_EQ(store.EntryPath(), folder + QStringLiteral("/Dovetick.desktop"));
         EXPECT_EQ(ReadAll(store.EntryPath()), QByteArray("[Desktop Entry]\nType=Application\nName=Dovetock\n"
                                                          "Comment=Desktop alarm clock\nExec=")
-                                                  + row.exec + "\nTerminal=false\nX-GNOME-Autostart-enabled=true\n")
+                                                  + row.exec + "\nTryExec=" + row.tryExec
+                                                  + "\nTerminal=false\nX-GNOME-Autostart-enabled=true\n")
             << row.exec;
     }
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("Dovetick.desktop")});
@@ -66,17 +69,44 @@ TEST(AutoStartTest, OffRemovesTheEntryAndIsAutoRunFollows)
     EXPECT_FALSE(store.IsAutoRun());
     EXPECT_FALSE(QFile::exists(store.EntryPath()));
 
-    // An entry from elsewhere counts as long as it can be read; its contents are not checked.
-    QFile foreign(store.EntryPath());
-    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
-    foreign.write("[Desktop Entry]\nExec=/old/place/dovetock\n");
-    foreign.close();
-    EXPECT_TRUE(store.IsAutoRun());
-
     // A folder in the entry's place is no entry.
-    ASSERT_TRUE(QFile::remove(store.EntryPath()));
     ASSERT_TRUE(QDir().mkdir(store.EntryPath()));
     EXPECT_FALSE(store.IsAutoRun());
+}
+
+// Startup-application tools switch an entry off in place (KDE, LXQt: Hidden=true; GNOME:
+// X-GNOME-Autostart-enabled=false). Such an entry counts as off, and a start with the wish on
+// leaves it as it is; any other entry, from elsewhere too, counts as on and is written afresh.
+TEST(AutoStartTest, EntrySwitchedOffByTheDesktopStaysOff)
+{
+    const struct { const char *text; bool on; } rows[] = {
+        {"[Desktop Entry]\nExec=/old/dovetock\n", true},
+        {"[Desktop Entry]\nExec=/old/dovetock\nHidden=true\n", false},
+        {"[Desktop Entry]\r\nHidden = True\r\nExec=/old/dovetock\r\n", false},
+        {"[Desktop Entry]\nExec=/old/dovetock\nHidden=false\n", true},
+        {"[Desktop Entry]\nExec=/old/dovetock\nX-GNOME-Autostart-enabled=false\n", false},
+        {"[Desktop Entry]\nX-GNOME-Autostart-enabled=false\nHidden=false\nExec=/old/dovetock\n", false},
+        {"[Desktop Entry]\nExec=/old/dovetock\nX-GNOME-Autostart-enabled=true\n", true},
+        {"[Desktop Entry]\nExec=/old/dovetock\n#Hidden=true\n", true},
+        {"[Desktop Entry]\nExec=/old/dovetock\nX-Hidden=true\nHidden[de]=true\n", true},
+        {"[Desktop Entry]\nExec=/old/dovetock\n[Desktop Action quit]\nHidden=true\n", true},
+    };
+    QTemporaryDir dir;
+    const AutoStart store(dir.path(), QStringLiteral("/usr/bin/dovetock"));
+    for (const auto &row : rows) {
+        QFile entry(store.EntryPath());
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        entry.write(row.text);
+        entry.close();
+        EXPECT_EQ(store.IsAutoRun(), row.on) << row.text;
+        EXPECT_TRUE(store.RenewAutoRun());
+        EXPECT_EQ(ReadAll(store.EntryPath()), row.on ? DesktopEntryText(QStringLiteral("/usr/bin/dovetock")) : QByteArray(row.text))
+            << row.text;
+        EXPECT_EQ(store.IsAutoRun(), row.on) << row.text;
+    }
+    // Switched on by the user, the entry is written enabled again; with no entry, renewing writes one.
+    ASSERT_TRUE(store.SetAutoRun(true) && store.IsAutoRun() && store.SetAutoRun(false));
+    EXPECT_TRUE(store.RenewAutoRun() && store.IsAutoRun());
 }
 
 TEST(AutoStartTest, FailuresAreReportedQuietly)
