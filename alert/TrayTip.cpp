@@ -3,6 +3,7 @@
 
 #include <QDate>
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/Gbk.h"
@@ -40,7 +41,8 @@ QString DayText(const platform::LocalFields &fields)
 
 } // namespace
 
-QString TrayTipText(const ReminderMap &reminders, platform::Moment now, const SnoozeQueue &snoozes)
+QString TrayTipText(const ReminderMap &reminders, platform::Moment now, const SnoozeQueue &snoozes,
+                    platform::Moment *changesAt)
 {
     static const QString weekdays[] = {QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"),
                                        QStringLiteral("四"), QStringLiteral("五"), QStringLiteral("六"),
@@ -61,6 +63,10 @@ QString TrayTipText(const ReminderMap &reminders, platform::Moment now, const Sn
     if (const Snooze *snooze = snoozes.Next(); snooze && snooze->due > now && (!next || snooze->due < *next)) {
         next = snooze->due;
         message = &snooze->message;
+    }
+    if (changesAt) {
+        const platform::Moment midnight = platform::FromLocal(today.year, today.month, today.day + 1, 0, 0, 0);
+        *changesAt = std::max(now + 1, next && *next < midnight ? *next : midnight);
     }
     if (!next)
         return head + QStringLiteral("没有提醒");

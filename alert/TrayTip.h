@@ -14,6 +14,10 @@ namespace alert {
 // "12月7日 星期一 · 没有提醒". The next reminder is the earliest moment after `now` of an enabled
 // reminder (daily ones at their next time of day, today's ones while still ahead) or a pending
 // snooze.
-QString TrayTipText(const ReminderMap &reminders, platform::Moment now, const SnoozeQueue &snoozes);
+// When `changesAt` is given, it receives the moment at which the text next reads differently
+// with the same reminders and snoozes: the next reminder's moment or the next local midnight,
+// whichever comes first.
+QString TrayTipText(const ReminderMap &reminders, platform::Moment now, const SnoozeQueue &snoozes,
+                    platform::Moment *changesAt = nullptr);
 
 } // namespace alert

@@ -8,6 +8,10 @@
 #include <QThread>
 #include <QTimer>
 
+#include <string_view>
+#include <vector>
+
+#include "alert/SnoozeQueue.h"
 #include "app/SingleInstance.h"
 #include "platform/AppPaths.h"
 
@@ -39,7 +43,6 @@ bool CClockApp::InitInstance()
     // The application name is the executable's base name; it captions every message box.
     const QString appName = QFileInfo(platform::ExecutablePath()).completeBaseName();
     QApplication::setApplicationName(appName);
-    QApplication::setWindowIcon(ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     platform::SetUserMessageHandler([appName](const QString &text) {
         QMessageBox::warning(nullptr, appName, text);
@@ -70,13 +73,26 @@ int CClockApp::Run(const QString &socketName, const QByteArray &command)
         QThread::msleep(100);
     }
     InitInstance();
-    if (command == "settings")
-        QTimer::singleShot(0, &m_wndClock, [this] { OpenSettings(); });
+    OnCommand(command);
     return QApplication::exec();
 }
 
 bool CClockApp::OnCommand(const QByteArray &command)
 {
+    // A clock that is ending (Exit, or a restart that started the next clock) leaves every
+    // command to the clock after it.
+    if (m_wndClock.IsDestroyed())
+        return false;
+    if (command.startsWith("restore ")) {
+        std::vector<alert::Snooze> snoozes;
+        for (const QByteArray &text : command.split(' ').mid(1)) {
+            if (auto snooze = alert::SnoozeFromText(std::string_view(text.constData(), text.size())))
+                snoozes.push_back(std::move(*snooze));
+        }
+        m_wndClock.AdoptSnoozes(snoozes);
+        m_wndClock.show();
+        return true;
+    }
     if (command == "show" || command == "settings") {
         m_wndClock.show();
         if (command == "settings")
@@ -92,6 +108,7 @@ bool CClockApp::OnCommand(const QByteArray &command)
 
 void CClockApp::OpenSettings()
 {
+    m_wndClock.FinishCreate();
     for (QAction *action : m_wndClock.TrayMenu()->actions()) {
         if (action->data().toInt() == CClockWnd::IdConfigure)
             action->trigger();

@@ -14,9 +14,9 @@ public:
 
     // Creates and shows the clock window; always succeeds.
     bool InitInstance();
-    // Becomes the one clock of `socketName` and runs it, carrying out `command` ("show" or
-    // "settings") until the clock window is destroyed; hands the command to a clock that took the
-    // name meanwhile and returns 0.
+    // Becomes the one clock of `socketName` and runs it, carrying out `command` ("show",
+    // "settings", or "restore" with snoozes) until the clock window is destroyed; hands the
+    // command to a clock that took the name meanwhile and returns 0.
     int Run(const QString &socketName, const QByteArray &command);
 
 private:

@@ -107,13 +107,28 @@ void CClockWnd::Create(const QString &windowName)
     setWindowTitle(windowName);
     setFixedSize(dib.Width(), qAbs(dib.Height()));
     PlaceWindow();
-    OnCreate();
 
     BuildShape();
     // The first wake comes at once and shows the time; each wake arms the next one.
     m_timer.start(0, Qt::PreciseTimer, this);
-    setCursor(ArrowCursor());
     setWindowOpacity(200.0 / 255.0);
+}
+
+void CClockWnd::FinishCreate()
+{
+    if (m_bFinished || m_bDestroyed)
+        return;
+    m_bFinished = true;
+    // Reading the cursor and icon pictures loads Qt's picture plugins; the tray icon asks D-Bus
+    // for a StatusNotifierItem host: none of it is needed to show the time.
+    setCursor(ArrowCursor());
+    QGuiApplication::setWindowIcon(ProgramIcon());
+    m_bAutoRun = m_autoStart.IsAutoRun();
+    m_nIconDay = platform::ToLocal(platform::CurrentMoment()).day;
+    BuildMenu();
+    AddTrayIcon(this, DayIcon(m_nIconDay));
+    ExportTrayMenu();
+    UpdateTrayTip(platform::CurrentMoment());
 }
 
 QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QString &extension,
@@ -149,22 +164,29 @@ void CClockWnd::LoadReminders()
 
 bool CClockWnd::SaveReminders()
 {
+    // Every edit of the reminders page ends here: the tooltip follows it.
+    UpdateTrayTip(platform::CurrentMoment());
     m_paths.MakeConfigDirectory();
     return ::SaveReminders(m_mapReminders, platform::FsPath(m_paths.ConfigFile(QStringLiteral("notify.dat"))));
 }
 
 void CClockWnd::CheckReminders(int hour, int minute, int second, platform::Moment now)
 {
-    ::CheckReminders(m_mapReminders, hour, minute, second, now,
-                     [this](const std::string &message) { ShowReminderPopup(message); });
-    for (const std::string &message : m_alert.TakeDueSnoozes(now))
+    int shown = ::CheckReminders(m_mapReminders, hour, minute, second, now,
+                                 [this](const std::string &message) { ShowReminderPopup(message); });
+    for (const std::string &message : m_alert.TakeDueSnoozes(now)) {
         ShowReminderPopup(message);
-    UpdateTrayTip(now);
+        ++shown;
+    }
+    // The text stays as it is until its next reminder or midnight, unless the clock went back.
+    if (shown > 0 || now >= m_nTipChangesAt || now < m_nTipMadeAt)
+        UpdateTrayTip(now);
 }
 
 void CClockWnd::UpdateTrayTip(platform::Moment now)
 {
-    SetTrayTip(alert::TrayTipText(m_mapReminders, now, m_alert.Snoozes()));
+    SetTrayTip(alert::TrayTipText(m_mapReminders, now, m_alert.Snoozes(), &m_nTipChangesAt));
+    m_nTipMadeAt = now;
 }
 
 void CClockWnd::ShowReminderPopup(const std::string &message)
@@ -187,6 +209,13 @@ void CClockWnd::ShowReminderPopup(const std::string &message)
     popup->update();
     m_arrPopups.push_back(std::move(popup));
     m_alert.PopupOpened(id);
+}
+
+void CClockWnd::AdoptSnoozes(const std::vector<alert::Snooze> &snoozes)
+{
+    for (const alert::Snooze &snooze : snoozes)
+        m_alert.Snooze(snooze.message, snooze.due);
+    UpdateTrayTip(platform::CurrentMoment());
 }
 
 int CClockWnd::OpenPopupCount() const
@@ -278,22 +307,16 @@ void CClockWnd::Restart()
 {
     // Without a new instance the old one keeps running, so the clock never simply disappears.
     const QString executable = platform::ExecutablePath();
-    if (!QProcess::startDetached(executable, {}, m_paths.ProgramDirectory())) {
+    QStringList arguments;
+    for (const alert::Snooze &snooze : m_alert.Snoozes().Items())
+        arguments.append(QStringLiteral("--snooze=") + QString::fromStdString(alert::SnoozeToText(snooze)));
+    if (!QProcess::startDetached(executable, arguments, m_paths.ProgramDirectory())) {
         platform::ShowUserMessage(QStringLiteral("cannot start %1 again; the new skins show at the next start")
                                       .arg(executable));
         m_bRestart = false;
         return;
     }
     DestroyWindow();
-}
-
-void CClockWnd::OnCreate()
-{
-    m_bAutoRun = m_autoStart.IsAutoRun();
-    m_nIconDay = platform::ToLocal(platform::CurrentMoment()).day;
-    BuildMenu();
-    AddTrayIcon(this, DayIcon(m_nIconDay));
-    UpdateTrayTip(platform::CurrentMoment());
 }
 
 void CClockWnd::BuildMenu()
@@ -326,11 +349,10 @@ void CClockWnd::BuildMenu()
 
 void CClockWnd::BuildShape()
 {
-    QImage background;
     QRegion region(0, 0, width(), height());
-    if (LoadBitmapFile(m_strBkPath, background)) {
-        region = OutlineRegion(background);
-        if (const auto box = FindDigitBox(background))
+    if (LoadBitmapFile(m_strBkPath, m_bmpBackground)) {
+        region = OutlineRegion(m_bmpBackground);
+        if (const auto box = FindDigitBox(m_bmpBackground))
             m_ptDigits = *box;
     }
     if (!LoadBitmapFile(m_strNumPath, m_bmpDigits)) {
@@ -385,33 +407,38 @@ void CClockWnd::OnTimer(platform::Moment now)
 
 void CClockWnd::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    const QRect digitBox(m_ptDigits, QSize(DigitBoxWidth, DigitBoxHeight));
-    if (!digitBox.contains(event->rect()))
-        OnEraseBkgnd(painter);
-    OnPaint(painter);
-    if (!m_bFirstPainted) {
-        // Work the first paint does not need waits until after it.
-        m_bFirstPainted = true;
-        QTimer::singleShot(0, this, &CClockWnd::ExportTrayMenu);
+    {
+        QPainter painter(this);
+        const QRect digitBox(m_ptDigits, QSize(DigitBoxWidth, DigitBoxHeight));
+        if (!digitBox.contains(event->rect()))
+            OnEraseBkgnd(painter, event->region());
+        OnPaint(painter, event->region());
+    }
+    if (!m_bPainted) {
+        m_bPainted = true;
+        // After this paint has reached the screen.
+        QMetaObject::invokeMethod(this, &CClockWnd::FinishCreate, Qt::QueuedConnection);
     }
 }
 
-void CClockWnd::OnEraseBkgnd(QPainter &painter)
+void CClockWnd::OnEraseBkgnd(QPainter &painter, const QRegion &region)
 {
-    QImage background;
-    if (LoadBitmapFile(m_strBkPath, background))
-        painter.drawImage(QPoint(0, 0), background, QRect(0, 0, width(), height()));
+    // The background as read at creation: a paint reads no file.
+    for (const QRect &rect : region)
+        painter.drawImage(rect.topLeft(), m_bmpBackground, rect);
 }
 
-void CClockWnd::OnPaint(QPainter &painter)
+void CClockWnd::OnPaint(QPainter &painter, const QRegion &region)
 {
     if (m_bmpDigits.isNull())
         return;
+    // Only the glyphs in the region asked for: a tick's repaint is usually one digit.
     for (const DigitCopy &copy : kCopies) {
+        const QRect target(m_ptDigits.x() + copy.dx, m_ptDigits.y(), copy.width, DigitBoxHeight);
+        if (!region.intersects(target))
+            continue;
         const int sourceX = copy.sourceX >= 0 ? copy.sourceX : 15 * m_nDigits[static_cast<std::size_t>(-copy.sourceX - 1)];
-        painter.drawImage(QPoint(m_ptDigits.x() + copy.dx, m_ptDigits.y()), m_bmpDigits,
-                          QRect(sourceX, 0, copy.width, DigitBoxHeight));
+        painter.drawImage(target.topLeft(), m_bmpDigits, QRect(sourceX, 0, copy.width, DigitBoxHeight));
     }
 }
 
@@ -429,6 +456,7 @@ int CClockWnd::OnTrayRButtonUp()
 
 QMenu *CClockWnd::ShowTrayMenu()
 {
+    FinishCreate();
     const QPoint cursor = QCursor::pos();
     // The menu's right edge sits at the cursor; its ticks are set as it shows (aboutToShow).
     m_menuTray->popup(QPoint(cursor.x() - m_menuTray->sizeHint().width(), cursor.y()));

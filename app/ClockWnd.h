@@ -49,8 +49,13 @@ public:
     explicit CClockWnd(const platform::AppPaths &paths);
     ~CClockWnd() override;
 
-    // The creation sequence: settings, skins, window size and outline, timer, stacking, opacity.
+    // The creation sequence of what the face needs: settings, skins, window size and outline,
+    // timer, stacking, opacity.
     void Create(const QString &windowName);
+    // The rest of the creation, done once, after the face's first paint (or earlier, when a
+    // command needs the menu): cursor, autostart state, tray menu, tray icon and tooltip. What the
+    // face does not need goes here, so that the clock shows as soon as it can.
+    void FinishCreate();
     // Ends the clock: tray icon removed, timer stopped, window closed, event loop left.
     void DestroyWindow();
 
@@ -77,6 +82,9 @@ public:
     void CheckReminders(int hour, int minute, int second, platform::Moment now);
     // Opens a popup with a fired reminder's message (GBK bytes).
     void ShowReminderPopup(const std::string &message);
+    // Takes over snoozes that the clock before a restart had pending.
+    void AdoptSnoozes(const std::vector<alert::Snooze> &snoozes);
+    const alert::SnoozeQueue &Snoozes() const { return m_alert.Snoozes(); }
 
     // What the settings sheet uses.
     QPoint ClockPosition() const override { return QPoint(m_nX, m_nY); }
@@ -95,6 +103,8 @@ public:
     const QString &DigitsPath() const { return m_strNumPath; }
     // Popups opened and not yet closed.
     int OpenPopupCount() const;
+    // The clock has ended (Exit, a restart): it takes no more commands.
+    bool IsDestroyed() const { return m_bDestroyed; }
 
     int m_nX = 0;
     int m_nY = 0;
@@ -116,11 +126,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void OnCreate();
     void OnDestroy();
     void BuildShape();
-    void OnEraseBkgnd(QPainter &painter);
-    void OnPaint(QPainter &painter);
+    void OnEraseBkgnd(QPainter &painter, const QRegion &region);
+    void OnPaint(QPainter &painter, const QRegion &region);
     void OnHide();
     void OnExit();
     void OnMove(int x, int y);
@@ -131,7 +140,8 @@ private:
     // The tray tooltip as of `now`: the date and the next reminder.
     void UpdateTrayTip(platform::Moment now);
     void OnConfigure();
-    // Starts the program again and ends this instance; the new one reads the saved skins.
+    // Starts the program again and ends this instance; the new one reads the saved skins and is
+    // handed the pending snoozes on its command line.
     void Restart();
     // Picks the skin of one kind: the configured one when it is usable, else the other listed
     // ones from a random one on, else the built-in skin (the name is then emptied). Returns the
@@ -150,16 +160,21 @@ private:
     QString m_strIniPath;
     platform::AutoStart m_autoStart;
     bool m_bAutoRun = false;
+    QImage m_bmpBackground;
     QImage m_bmpDigits;
     QMenu *m_menuTray = nullptr;
     QPoint m_ptDigits{0, 0};
     int m_nLastSecond = 0;
     std::array<int, 6> m_nDigits{};
     int m_nIconDay = -1;
+    platform::Moment m_nTipMadeAt = 0;    // the moment the tooltip was worked out for
+    platform::Moment m_nTipChangesAt = 0; // when it next reads differently
+
     QBasicTimer m_timer;
     bool m_bDestroyed = false;
+    bool m_bPainted = false;
+    bool m_bFinished = false; // FinishCreate has run
     bool m_bConfiguring = false;
-    bool m_bFirstPainted = false;
     platform::WindowDrag m_drag;
     platform::PositionRecorder m_position;
     alert::Alert m_alert;

@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QtGlobal>
 
+#include "alert/SnoozeQueue.h"
 #include "app/ClockApp.h"
 #include "app/SingleInstance.h"
 
@@ -42,7 +43,10 @@ int HandOver(QByteArray &command, QString &socketName)
     const QCommandLineOption settings(QStringLiteral("settings"),
                                       QStringLiteral("Open the settings of the running clock, or start one."));
     const QCommandLineOption quit(QStringLiteral("quit"), QStringLiteral("End the running clock."));
-    parser.addOptions({show, settings, quit});
+    // A snoozed reminder that the clock carries over its own restart ("DUE:HEX").
+    QCommandLineOption snooze(QStringLiteral("snooze"), QString(), QStringLiteral("snooze"));
+    snooze.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({show, settings, quit, snooze});
     parser.process(*QCoreApplication::instance());
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "dovetock: unexpected argument %s\n%s", qPrintable(parser.positionalArguments().first()),
@@ -58,6 +62,17 @@ int HandOver(QByteArray &command, QString &socketName)
         return 1;
     }
     command = parser.isSet(settings) ? "settings" : "show";
+    // Snoozes go with the command, so that whichever clock takes it keeps them. A clock that is
+    // ending takes no command: a restarted clock waits for it to go and then runs them itself.
+    QByteArray snoozes;
+    for (const QString &text : parser.values(snooze)) {
+        if (alert::SnoozeFromText(text.toStdString()))
+            snoozes += ' ' + text.toLatin1();
+        else
+            std::fprintf(stderr, "dovetock: ignoring the snooze %s\n", qPrintable(text));
+    }
+    if (!snoozes.isEmpty())
+        command = "restore" + snoozes;
     QElapsedTimer waited;
     waited.start();
     for (;;) {

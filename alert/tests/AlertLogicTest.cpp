@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 
+#include <cstdint>
 #include <map>
 #include <memory>
 
@@ -71,6 +72,33 @@ std::string Gbk(const char *text)
     return platform::ToGbk(QString::fromUtf8(text)).value();
 }
 
+TEST(SnoozeText, CarriesEveryByteAndRefusesBadText)
+{
+    // A snooze's text read back gives the same snooze: every byte value, an empty message, the
+    // longest message, the widest moments.
+    std::string everyByte;
+    for (int b = 0; b < 256; ++b)
+        everyByte += static_cast<char>(b);
+    const std::vector<alert::Snooze> kept{
+        {1767251460, Gbk("该起床了")}, {0, ""}, {1767251460, "a b\n:\x7f"}, {INT64_MAX, everyByte.substr(1)},
+        {1, std::string(alert::MaxSnoozeMessageBytes, '\xff')}};
+    for (const alert::Snooze &snooze : kept) {
+        const std::string text = alert::SnoozeToText(snooze);
+        EXPECT_EQ(text.find_first_not_of("0123456789abcdef:"), std::string::npos) << text;
+        const auto back = alert::SnoozeFromText(text);
+        ASSERT_TRUE(back.has_value()) << text;
+        EXPECT_EQ(back->due, snooze.due) << text;
+        EXPECT_EQ(back->message, snooze.message) << text;
+    }
+    EXPECT_EQ(alert::SnoozeFromText("1767251460:e8afa5")->message, "\xe8\xaf\xa5");
+
+    const std::vector<std::string> refused{"", ":", "1767251460", ":e8af", "1767251460e8af", "+1:e8", "-1:e8",
+        "1 :e8", "0x10:e8", "1.5:e8", "9223372036854775808:e8", "99999999999999999999:", "1:e", "1:E8",
+        "1:g0", "1:e8:", "1:e8 ", "1::e8", std::string("1:e8\0", 5), "1:" + std::string(2 * alert::MaxSnoozeMessageBytes + 2, 'a')};
+    for (const std::string &text : refused)
+        EXPECT_FALSE(alert::SnoozeFromText(text).has_value()) << text;
+}
+
 TEST(TrayTip, NamesTheNextReminderAcrossMidnight)
 {
     struct Row {
@@ -105,7 +133,14 @@ TEST(TrayTip, NamesTheNextReminderAcrossMidnight)
         alert::SnoozeQueue snoozes;
         if (row.snoozeAfter)
             snoozes.Add(Gbk("再说"), now + row.snoozeAfter);
-        EXPECT_EQ(alert::TrayTipText(map, now, snoozes).toStdString(), row.expected) << row.now;
+        platform::Moment changesAt = 0;
+        const QString text = alert::TrayTipText(map, now, snoozes, &changesAt);
+        EXPECT_EQ(text.toStdString(), row.expected) << row.now;
+        // The text reads the same up to the moment given, and differently from it on.
+        ASSERT_GT(changesAt, now) << row.now;
+        for (platform::Moment at = now + 1; at < changesAt; at = at + 61 < changesAt - 1 ? at + 61 : at + 1)
+            ASSERT_EQ(alert::TrayTipText(map, at, snoozes), text) << row.now << " +" << at - now;
+        EXPECT_NE(alert::TrayTipText(map, changesAt, snoozes), text) << row.now;
     }
 }
 

@@ -73,8 +73,12 @@ private slots:
 
     void faceTakesThePictureAndShowsTheTime()
     {
-        CClockWnd wnd(m_dir.path(), m_autostart.path());
+        QTemporaryDir dir;
+        CClockWnd wnd(SkinDir(dir), m_autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
+        wnd.FinishCreate();
+        // Painting reads no file: the face stays whole when its picture goes away.
+        QVERIFY(QFile::remove(dir.filePath("Face.BK")));
         QCOMPARE(wnd.size(), QSize(200, 60));
         QCOMPARE(wnd.mask(), QRegion(10, 5, 180, 50));
         QCOMPARE(wnd.DigitBoxPosition(), kBox);
@@ -110,8 +114,11 @@ private slots:
     {
         CClockWnd wnd(m_dir.path(), m_autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
+        // The tray and its menu come after the face's first paint.
+        QVERIFY(!wnd.TrayMenu());
         wnd.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wnd));
+        QTRY_VERIFY(wnd.TrayMenu());
         // Ticks that change the second, both second digits, the minutes, the hours: what the tick
         // drew into the window matches a drawing of the whole face.
         const int times[][3] = {{9, 5, 7}, {9, 5, 8}, {9, 5, 19}, {9, 16, 20}, {20, 0, 21}};
@@ -133,6 +140,7 @@ private slots:
         QVERIFY(platform::WriteIniString(bad.filePath("config.ini"), "skin", "background", "Junk"));
         CClockWnd goodWnd(SkinDir(bad), m_autostart.path());
         goodWnd.Create(QStringLiteral("Dovetock"));
+        goodWnd.FinishCreate();
         QCOMPARE(goodWnd.BackgroundPath(), bad.filePath("Face.BK"));
         QCOMPARE(goodWnd.m_strBkName, QStringLiteral("Face"));
     }
@@ -148,6 +156,7 @@ private slots:
         {
             CClockWnd wnd(SkinDir(dir), autostart.path());
             wnd.Create(QStringLiteral("Dovetock"));
+            wnd.FinishCreate();
             QCOMPARE(QPoint(wnd.m_nX, wnd.m_nY), QPoint(0, 0));
             QVERIFY(QFile::exists(entry) && wnd.AutoRunChecked());
             QVERIFY(!QFile::exists(ini));
@@ -169,6 +178,7 @@ private slots:
         QVERIFY(platform::WriteFileAtomically(entry, platform::DesktopEntryText("/usr/bin/dovetock")));
         CClockWnd wnd(dir.path(), autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
+        wnd.FinishCreate();
         QVERIFY(QFile::exists(entry) && wnd.AutoRunChecked());
     }
 
@@ -184,6 +194,7 @@ private slots:
         // even when the window manager moves it.
         CClockWnd wnd(SkinDir(dir), m_autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
+        wnd.FinishCreate();
         wnd.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wnd));
         QPoint at = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
@@ -239,6 +250,7 @@ private slots:
         const auto previous = platform::SetUserMessageHandler([&](const QString &text) { shown << text; });
         CClockWnd blocked(dir.path(), blocker.fileName());
         blocked.Create(QStringLiteral("Dovetock"));
+        blocked.FinishCreate();
         MenuAction(blocked, CClockWnd::IdAutoStart)->trigger();
         QCOMPARE(shown.size(), 1);
         QVERIFY(!blocked.AutoRunChecked());
@@ -247,6 +259,7 @@ private slots:
         QTemporaryDir autostart;
         CClockWnd wnd(dir.path(), autostart.path());
         wnd.Create(QStringLiteral("Dovetock")); // enable=1 now: the entry is written
+        wnd.FinishCreate();
         QVERIFY(wnd.AutoRunChecked());
         QVERIFY(QFile::remove(autostart.filePath("Dovetick.desktop")));
         wnd.ShowTrayMenu();
@@ -265,6 +278,7 @@ private slots:
 
         CClockWnd wnd(SkinDir(dir), m_autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
+        wnd.FinishCreate();
         // Minute, second, popups open: the same second again and the next one do not fire it twice.
         const int ticks[][3] = {{4, 52, 0}, {5, 0, 1}, {5, 0, 1}, {5, 1, 1}};
         for (const auto &t : ticks) {
@@ -280,6 +294,7 @@ private slots:
     {
         CClockWnd wnd(m_dir.path(), m_autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
+        wnd.FinishCreate();
         QStringList texts;
         for (QAction *action : wnd.TrayMenu()->actions())
             texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
@@ -292,19 +307,23 @@ private slots:
         MenuAction(wnd, CClockWnd::IdAlertSound)->trigger();
         CClockWnd next(m_dir.path(), m_autostart.path());
         next.Create(QStringLiteral("Dovetock"));
+        next.FinishCreate();
         next.ShowTrayMenu()->close();
         QVERIFY(!MenuAction(next, CClockWnd::IdAlertSound)->isChecked());
         MenuAction(next, CClockWnd::IdAlertSound)->trigger(); // on again for the other tests
     }
 
-    // The tip is worked out afresh at every tick, from the clock's reminders and the time.
+    // The tip follows an edit of the reminders and the tick across midnight.
     void trayTipFollowsTheTick()
     {
-        CClockWnd wnd(m_dir.path(), m_autostart.path());
+        QTemporaryDir dir;
+        CClockWnd wnd(SkinDir(dir), m_autostart.path());
         wnd.Create(QStringLiteral("Dovetock"));
+        wnd.FinishCreate();
         auto record = std::make_unique<ReminderRecord>();
         record->Set(1971, 1, 1, 7, 5, 0, 1, "wake up", ReminderRecord::KindDaily, 0);
         wnd.Reminders().Insert(std::move(record));
+        QVERIFY(wnd.SaveReminders()); // as the reminders page does after each edit
         wnd.OnTimer(platform::FromLocal(2026, 12, 7, 23, 59, 3));
         QCOMPARE(wnd.TrayTip(), QStringLiteral("12月7日 星期一 · 下一个提醒 明天 07:05:00 wake up"));
         wnd.OnTimer(platform::FromLocal(2026, 12, 8, 0, 0, 4));

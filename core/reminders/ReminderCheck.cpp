@@ -6,7 +6,7 @@
 int CheckReminders(ReminderMap &map, int hour, int minute, int second, platform::Moment now,
                    const std::function<void(const std::string &message)> &showPopup)
 {
-    const platform::Moment dailyReference = platform::FromLocal(1971, 1, 1, hour, minute, second);
+    const platform::Moment dailyReference = platform::DailyReference(hour, minute, second);
     std::vector<std::string> fired;
     map.ForEach([&](ReminderRecord &record) {
         if (record.CheckDue(dailyReference, now))

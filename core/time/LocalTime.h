@@ -27,4 +27,10 @@ LocalFields ToLocal(Moment moment);
 // The moment of a local date and time; daylight saving is left to the C library (tm_isdst = -1).
 Moment FromLocal(int year, int month, int day, int hour, int minute, int second);
 
+// FromLocal(1971, 1, 1, hour, minute, second), the daily reference of the reminders, for the
+// once-a-second check: worked out from that day's local midnight, which is kept for the time zone
+// setting (TZ) it was found for, rather than through mktime, which looks at the zone file at every
+// call. A day with a change of offset is left to FromLocal.
+Moment DailyReference(int hour, int minute, int second);
+
 } // namespace platform

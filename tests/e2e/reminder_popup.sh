@@ -3,14 +3,23 @@
 # test and its sound heard through a private PulseAudio server: the popup appears at its second and
 # not before, centred, in red, jiggling and sounding; a click stops both (and drags nothing) and
 # closes it about 2.1 s later; two reminders of one second give two popups, the later on top; a
-# popup put off by five minutes comes back at +5:00 and not at +4:59, with sound; with "提醒声音"
+# popup put off by five minutes comes back at +5:00 and not at +4:59, with sound, also when the
+# clock restarted itself meanwhile (another background confirmed in the settings); with "提醒声音"
 # switched off it is silent.
 source "$(dirname "$0")/lib.sh"
 
 export XDG_RUNTIME_DIR="$E2E_TMP/run" HOME="$E2E_TMP/home"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR" && mkdir -p "$HOME"
 sink=dovetock_e2e
-trap 'pulseaudio --kill 2>/dev/null || true; wait_for 30 eval "! pulseaudio --check" || echo "pulseaudio is still running" >&2; e2e_cleanup' EXIT
+# Clocks started by the program, not by this script, are found by their executable.
+program_pids() {
+  local proc
+  for proc in /proc/[0-9]*; do
+    [ "$(readlink "$proc/exe" 2>/dev/null)" = "${prog:-/nonexistent}/dovetock" ] && echo "${proc#/proc/}"
+  done
+  return 0
+}
+trap 'kill $(program_pids) 2>/dev/null || true; pulseaudio --kill 2>/dev/null || true; wait_for 30 eval "! pulseaudio --check" || echo "pulseaudio is still running" >&2; e2e_cleanup' EXIT
 pulseaudio -n --daemonize=yes --exit-idle-time=-1 --load="module-null-sink sink_name=$sink" \
   --load=module-native-protocol-unix 2>"$E2E_TMP/pulse.log" || fail "pulseaudio: $(cat "$E2E_TMP/pulse.log")"
 wait_for 30 pactl set-default-sink "$sink" || fail "pulseaudio does not take $sink as default sink"
@@ -20,6 +29,9 @@ e2e_start_wm
 prog=$(e2e_program_dir)
 [ -f "$prog/通知.MSG" ] || fail "the build ships no 通知.MSG"
 e2e_keep_one_skin "$prog"  # one digit strip, so the test can read the time off the face
+# A second background of the same picture, for a restart that leaves the face as it was.
+cp "$bk" "${bk%.BK}2.BK"
+printf '[skin]\nbackground=%s\n' "$(basename "$bk" .BK)" >>"$prog/config.ini"
 e2e_reminders "$prog/notify.dat" "07:05:00 该起床了" "07:06:00 开会" "2026:01:01:07:06:00 喝水" "07:12:00 喝水"
 e2e_start_fake_clock "$prog" "$num" 07:04:50
 pid=$E2E_CLOCK_PID
@@ -142,6 +154,15 @@ xdotool key Down Return
 wait_for 30 popups_shown 1 || fail "the snoozed popup stays"
 e2e_click_popup "${pair[0]}"
 wait_for 30 popups_shown 0 || fail "the clicked popup stays"
+# The other background, confirmed with OK ("配置" is the menu's last item): the clock restarts.
+e2e_tray_menu "$pid" Up Return
+e2e_open_sheet
+xdotool key Right Tab Down Return
+wait_for 30 e2e_process_gone "$pid" || fail "the clock did not end for its restart"
+new_clock() { e2e_find_window "$(program_pids)"; }
+wait_for 30 new_clock || fail "no clock window after the restart"
+pid=$(program_pids)
+E2E_CLOCK_WIN=$(new_clock)
 e2e_popup_windows "$pid" --all >"$E2E_TMP/before" || true
 e2e_step 07:10:59
 [ "$(e2e_popup_windows "$pid" --all)" = "$(cat "$E2E_TMP/before")" ] || fail "the snoozed reminder came back at 07:10:59"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The clock window and its tray icon under icewm: size, opacity, stacking, taskbar and outline; an
-# icon in a tray started after the clock and again after the tray restarts; the menu:
-# Hide, show again, Exit; a quick click and a drag on the face; a settings file that names a position and skins.
+# icon in a tray started after the clock and again after the tray restarts; no file read while
+# idle; the menu: Hide, show again, Exit; a quick click and a drag on the face; a settings file
+# that names a position and skins.
 source "$(dirname "$0")/lib.sh"
 
 e2e_start_display
@@ -38,6 +39,23 @@ face_shows() {
   [ "$(e2e_screen_pixel $((x + px)) $((y + py)))" = "$(e2e_file_pixel "$1" "$px" "$py")" ]
 }
 wait_for 30 face_shows "$bk" || fail "the face does not show the colours of $bk"
+
+# --- Idle, the clock reads no file: over three changes of the face, strace sees no file call and
+# no read of a file (reads of its sockets, pipes and event counters are its event loop).
+strace -f -y -e trace=%file,read -o "$E2E_TMP/idle.strace" -p "$pid" 2>"$E2E_TMP/strace.log" &
+E2E_PIDS+=($!)
+strace_pid=$!
+wait_for 30 grep -q attached "$E2E_TMP/strace.log" || fail "strace could not attach: $(cat "$E2E_TMP/strace.log")"
+import -window "$clock" "$E2E_TMP/face-0.png"
+for i in 1 2 3; do
+  face_changed() { import -window "$clock" "$E2E_TMP/face-$i.png" &&
+    [ "$(compare -metric AE "$E2E_TMP/face-$i.png" "$E2E_TMP/face-$((i - 1)).png" null: 2>&1)" != 0 ]; }
+  wait_for 30 face_changed || fail "the face did not change for 30 s"
+done
+kill -INT "$strace_pid"
+wait "$strace_pid" 2>/dev/null || true
+file_calls=$(grep -vE '^[0-9]+ +(read\([0-9]+<(socket|UNIX|anon_inode|pipe):|<\.\.\. read resumed>|\+\+\+|---)' "$E2E_TMP/idle.strace" || true)
+[ -z "$file_calls" ] || fail "the idle clock went to its files: $(head -n 5 <<<"$file_calls")"
 
 # --- The icon's menu belongs to the right button's release: none shows while it is held (a slow
 # machine can only make this check pass more easily). It opens with its right edge at the pointer;

@@ -211,3 +211,20 @@ TEST_F(ReminderCheck, DaylightSavingChangeDays)
         EXPECT_EQ(RunSeconds(map, day.localMidnight - 60, day.nextMidnight - 1), expected);
     }
 }
+
+// The check's daily reference is local 1971-01-01 at the time of day, in whichever zone is set,
+// also one that changes its offset on that very day.
+TEST(DailyReference, AgreesWithTheLocalDateInEveryZone)
+{
+    const char *zones[] = {"UTC0", "CET-1CEST,M3.5.0,M10.5.0/3", "NST3:30NDT,M3.2.0,M11.1.0", "LINT-14",
+                           "XST-1XDT,J1/12,J300", "XST-1XDT,J300,J1/12", "UTC0"};
+    for (const char *zone : zones) {
+        ScopedTimeZone pinned(zone);
+        for (int hour = 0; hour < 24; ++hour)
+            for (const int minute : {0, 29, 59})
+                for (const int second : {0, 59})
+                    EXPECT_EQ(platform::DailyReference(hour, minute, second),
+                              platform::FromLocal(1971, 1, 1, hour, minute, second))
+                        << zone << " " << hour << ":" << minute << ":" << second;
+    }
+}
