@@ -27,7 +27,7 @@
 #include "platform/IniFile.h"
 #include "platform/ProgramDir.h"
 #include "platform/ScreenPlacement.h"
-#include "platform/SecondTick.h"
+#include "core/clock/SecondTick.h"
 #include "popup/ReminderPopup.h"
 #include "platform/TaskbarHint.h"
 #include "platform/UserMessage.h"

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "core/clock/AutoStartEntry.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramDir.h"
 
@@ -29,7 +30,7 @@ QString AutoStart::EntryPath() const
 bool AutoStart::IsAutoRun() const
 {
     QFile entry(EntryPath());
-    return entry.open(QIODevice::ReadOnly) && !DisabledByDesktop(entry.readAll());
+    return entry.open(QIODevice::ReadOnly) && !core::DisabledByDesktop(entry.readAll().toStdString());
 }
 
 bool AutoStart::SetAutoRun(bool on) const
@@ -47,85 +48,14 @@ bool AutoStart::SetAutoRun(bool on) const
 bool AutoStart::RenewAutoRun() const
 {
     QFile entry(EntryPath());
-    if (entry.open(QIODevice::ReadOnly) && DisabledByDesktop(entry.readAll()))
+    if (entry.open(QIODevice::ReadOnly) && core::DisabledByDesktop(entry.readAll().toStdString()))
         return true;
     return SetAutoRun(true);
 }
 
-namespace {
-
-// A string value of a desktop entry: \ doubled, line breaks and tabs as \n, \r, \t.
-QString EscapeValue(const QString &text)
-{
-    QString value;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\\'))
-            value += QStringLiteral("\\\\");
-        else if (c == QLatin1Char('\n'))
-            value += QStringLiteral("\\n");
-        else if (c == QLatin1Char('\r'))
-            value += QStringLiteral("\\r");
-        else if (c == QLatin1Char('\t'))
-            value += QStringLiteral("\\t");
-        else
-            value += c;
-    }
-    return value;
-}
-
-} // namespace
-
-QString QuoteExecArgument(const QString &argument)
-{
-    QString quoted = QStringLiteral("\"");
-    for (const QChar c : argument) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$')
-            || c == QLatin1Char('\\'))
-            quoted += QLatin1Char('\\');
-        else if (c == QLatin1Char('%'))
-            quoted += QLatin1Char('%');
-        quoted += c;
-    }
-    quoted += QLatin1Char('"');
-    return EscapeValue(quoted);
-}
-
 QByteArray DesktopEntryText(const QString &executable)
 {
-    const QString text = QStringLiteral("[Desktop Entry]\n"
-                                        "Type=Application\n"
-                                        "Name=Dovetock\n"
-                                        "Comment=Desktop alarm clock\n"
-                                        "Exec=%1\n"
-                                        "TryExec=%2\n"
-                                        "Terminal=false\n"
-                                        "X-GNOME-Autostart-enabled=true\n")
-                             .arg(QuoteExecArgument(executable), EscapeValue(executable));
-    return text.toUtf8();
-}
-
-bool DisabledByDesktop(const QByteArray &entryText)
-{
-    bool inMainGroup = false;
-    bool hidden = false;
-    bool enabled = true;
-    for (const QByteArray &rawLine : entryText.split('\n')) {
-        const QByteArray line = rawLine.trimmed();
-        if (line.startsWith('[')) {
-            inMainGroup = line == "[Desktop Entry]";
-            continue;
-        }
-        const qsizetype equals = line.indexOf('=');
-        if (!inMainGroup || line.startsWith('#') || equals < 0)
-            continue;
-        const QByteArray key = line.left(equals).trimmed();
-        const QByteArray value = line.mid(equals + 1).trimmed().toLower();
-        if (key == "Hidden")
-            hidden = value == "true" || value == "1";
-        else if (key == "X-GNOME-Autostart-enabled")
-            enabled = !(value == "false" || value == "0");
-    }
-    return hidden || !enabled;
+    return QByteArray::fromStdString(core::DesktopEntryText(executable.toStdString()));
 }
 
 } // namespace platform

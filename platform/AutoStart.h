@@ -33,16 +33,7 @@ private:
     QString m_strExecutable;
 };
 
-// One argument of a desktop entry's Exec line: double-quoted, with ", `, $ and \ escaped and
-// % doubled, then escaped as a string value (\ doubled, line breaks and tabs as \n, \r, \t).
-QString QuoteExecArgument(const QString &argument);
-
-// The text of the desktop entry that starts `executable`; TryExec names it too, so that a
-// removed program leaves no failing start at logon behind.
+// The desktop entry that starts `executable` (see core/clock/AutoStartEntry.h).
 QByteArray DesktopEntryText(const QString &executable);
-
-// True when an entry's text says the desktop switched it off: Hidden=true or
-// X-GNOME-Autostart-enabled=false in its [Desktop Entry] group, as startup-application tools write.
-bool DisabledByDesktop(const QByteArray &entryText);
 
 } // namespace platform

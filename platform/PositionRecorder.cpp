@@ -1,4 +1,4 @@
-// Position writes at the end of a drag.
+// The rest timer of the position recorder.
 #include "platform/PositionRecorder.h"
 
 namespace platform {
@@ -11,34 +11,17 @@ PositionRecorder::PositionRecorder(std::function<void(QPoint)> save, int restMs)
     connect(&m_timer, &QTimer::timeout, this, [this] { Rest(); });
 }
 
-void PositionRecorder::UserMoveStarted()
-{
-    m_bUserMove = true;
-}
-
 void PositionRecorder::Moved(QPoint pos)
 {
-    m_ptLast = pos;
-    if (m_bUserMove) {
-        m_bMovedByUser = true;
+    if (m_rule.Moved({pos.x(), pos.y()}))
         m_timer.start();
-    }
-}
-
-void PositionRecorder::UserMoveEnded()
-{
-    Rest();
 }
 
 void PositionRecorder::Rest()
 {
     m_timer.stop();
-    const bool movedByUser = m_bMovedByUser;
-    m_bMovedByUser = false;
-    if (!movedByUser || m_ptLast == m_ptStored)
-        return;
-    m_ptStored = m_ptLast;
-    m_save(m_ptLast);
+    if (const auto pos = m_rule.Rest())
+        m_save(QPoint(pos->x, pos->y));
 }
 
 } // namespace platform

@@ -1,4 +1,4 @@
-// Writes a window's position once a move by the user has come to rest, not on every step of it.
+// The position recorder's rest timer for a Qt window (the rule is core::PositionRecorder).
 #pragma once
 
 #include <functional>
@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPoint>
 #include <QTimer>
+
+#include "core/clock/PositionRecorder.h"
 
 namespace platform {
 
@@ -15,18 +17,11 @@ public:
     // `save` writes a new position to the settings.
     explicit PositionRecorder(std::function<void(QPoint)> save, int restMs = 400);
 
-    // The position the settings hold now.
-    void SetStored(QPoint stored) { m_ptStored = m_ptLast = stored; }
-
-    // The user pressed the button on the window: the moves that follow are the user's. A window
-    // manager that carries the drag on may swallow the release and pause mid-drag, so they stay
-    // the user's from then on.
-    void UserMoveStarted();
-    // The window is now at `pos`. After the user's first press a move is written once no move has
-    // followed for the rest time; moves before it (placement at start-up) are not written.
+    void SetStored(QPoint stored) { m_rule.SetStored({stored.x(), stored.y()}); }
+    void UserMoveStarted() { m_rule.UserMoveStarted(); }
     void Moved(QPoint pos);
     // The button was released: a pending position is written now.
-    void UserMoveEnded();
+    void UserMoveEnded() { Rest(); }
 
     bool Pending() const { return m_timer.isActive(); }
 
@@ -34,10 +29,7 @@ private:
     void Rest();
 
     std::function<void(QPoint)> m_save;
-    QPoint m_ptStored;
-    QPoint m_ptLast;
-    bool m_bUserMove = false;
-    bool m_bMovedByUser = false;
+    core::PositionRecorder m_rule;
     QTimer m_timer;
 };
 

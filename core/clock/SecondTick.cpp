@@ -1,5 +1,5 @@
 // Timing of the clock's tick on top of the C library's wall clock.
-#include "platform/SecondTick.h"
+#include "core/clock/SecondTick.h"
 
 #include <algorithm>
 #include <ctime>

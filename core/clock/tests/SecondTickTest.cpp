@@ -1,5 +1,5 @@
 // Tests of the tick timing: the delay to the next second and each second's work done once.
-#include "platform/SecondTick.h"
+#include "core/clock/SecondTick.h"
 
 #include <vector>
 
