@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "fieldedit/TimeField.h"
-#include "fieldedit/tests/KeyScript.h"
+#include "core/fieldedit/TimeField.h"
+#include "core/fieldedit/tests/KeyScript.h"
 
+namespace core {
 namespace {
 
 struct KeyRow {
@@ -57,7 +58,7 @@ TEST(TimeField, KeySequences)
     for (const KeyRow &row : rows) {
         TimeField field;
         PlayKeys(field, row.keys);
-        EXPECT_EQ(field.ComposeText().toStdString(), row.text) << "keys " << row.keys;
+        EXPECT_EQ(Narrow(field.ComposeText()), row.text) << "keys " << row.keys;
         EXPECT_EQ(field.GetCurrentSegment(), row.nSegment) << "keys " << row.keys;
     }
 }
@@ -68,7 +69,7 @@ TEST(TimeField, GetTimeReadsTheSegments)
     int nHour = -1, nMinute = -1, nSecond = -1;
     PlayKeys(field, "072{Down}{Right}{Up}{Up}");
     field.GetTime(nHour, nMinute, nSecond);
-    EXPECT_EQ(field.ComposeText(), "07:01:02");
+    EXPECT_EQ(Narrow(field.ComposeText()), "07:01:02");
     EXPECT_EQ(std::make_tuple(nHour, nMinute, nSecond), std::make_tuple(7, 1, 2));
 }
 
@@ -95,9 +96,9 @@ TEST(TimeField, SetTimeReadsTheLastEightCharacters)
     };
     for (const Row &row : rows) {
         TimeField field;
-        ASSERT_TRUE(field.SetTime("11:22:33"));
-        EXPECT_EQ(field.SetTime(QString::fromUtf8(row.input)), row.bResult) << row.input;
-        EXPECT_EQ(field.ComposeText().toStdString(), row.text) << row.input;
+        ASSERT_TRUE(field.SetTime(u"11:22:33"));
+        EXPECT_EQ(field.SetTime(U16(row.input)), row.bResult) << row.input;
+        EXPECT_EQ(Narrow(field.ComposeText()), row.text) << row.input;
     }
 }
 
@@ -105,11 +106,12 @@ TEST(TimeField, SetTimeKeepsTheCurrentSegmentAndKeystrokeCount)
 {
     TimeField field;
     PlayKeys(field, "{Right}3");
-    ASSERT_TRUE(field.SetTime("10:20:30"));
+    ASSERT_TRUE(field.SetTime(u"10:20:30"));
     EXPECT_EQ(field.GetCurrentSegment(), 1);
     PlayKeys(field, "4");
-    EXPECT_EQ(field.ComposeText(), "10:04:30") << "SetTime empties the typed digits";
+    EXPECT_EQ(Narrow(field.ComposeText()), "10:04:30") << "SetTime empties the typed digits";
     EXPECT_EQ(field.GetCurrentSegment(), 2) << "the keystroke count survived SetTime";
 }
 
 } // namespace
+} // namespace core
