@@ -1,5 +1,6 @@
 // Tests of the further field kinds' rules and of the real, name and text segments.
 #include <cmath>
+#include <ios>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -307,6 +308,21 @@ TEST(RealSegment, SetValueRoundsAndChecksTheRange)
     EXPECT_TRUE(positive.AcceptChar(U'2'));
     EXPECT_FALSE(positive.AcceptChar(U'9')) << "only one decimal is kept";
     EXPECT_DOUBLE_EQ(positive.GetValue(), 4.2);
+}
+
+TEST(TextSegment, TakesOnlyCharactersThatShow)
+{
+    const std::pair<char32_t, bool> rows[] = {
+        {U'a', true},     {U' ', true},      {U'~', true},      {0x00E9, true},  {0x4E2D, true},  {0xFF21, true},
+        {U'\t', false},   {0x7F, false},     {0x85, false},     {0x00AD, false}, {0x200B, false}, {0x202E, false},
+        {0xFEFF, false},  {0xD800, false},   {0xE000, false},   {0xFFFE, false}, {0x1F600, false},
+    };
+    for (auto [ch, bTaken] : rows) {
+        CTextSegment segment(4);
+        EXPECT_EQ(segment.AcceptChar(ch), bTaken) << std::hex << static_cast<unsigned>(ch);
+        EXPECT_EQ(segment.SetText(std::u16string(1, static_cast<char16_t>(ch))), bTaken && ch <= 0xFFFF)
+            << std::hex << static_cast<unsigned>(ch);
+    }
 }
 
 } // namespace

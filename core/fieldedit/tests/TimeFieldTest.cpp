@@ -63,6 +63,29 @@ TEST(TimeField, KeySequences)
     }
 }
 
+TEST(TimeField, KeysWithCommandModifiersTypeNothing)
+{
+    struct Row {
+        FieldKey key;
+        const char16_t *typed;
+        bool bCommand;
+        const char *text;
+        int nSegment;
+    };
+    const Row rows[] = {
+        {FieldKey::Other, u"5", false, "15:00:00", 1},  {FieldKey::Other, u"5", true, "01:00:00", 0},
+        {FieldKey::Back, u"\b", true, "00:00:00", 0},   {FieldKey::Right, u"", true, "01:00:00", 1},
+        {FieldKey::Other, u"\x16", false, "01:00:00", 0}, {FieldKey::Delete, u"7", false, "00:00:00", 0},
+    };
+    for (const Row &row : rows) {
+        TimeField field;
+        PlayKeys(field, "1");
+        PressKey(field, row.key, row.typed, row.bCommand);
+        EXPECT_EQ(Narrow(field.ComposeText()), row.text) << Narrow(row.typed) << " command " << row.bCommand;
+        EXPECT_EQ(field.GetCurrentSegment(), row.nSegment) << Narrow(row.typed) << " command " << row.bCommand;
+    }
+}
+
 TEST(TimeField, GetTimeReadsTheSegments)
 {
     TimeField field;
