@@ -3,7 +3,9 @@
 
 #include "fieldedit/FieldEdit.h"
 
+namespace core {
 class Digits324Field;
+}
 
 class CDigits324Edit : public CFieldEdit
 {
@@ -18,5 +20,5 @@ public:
     bool SetDigits(const QString &strDigits);
 
 private:
-    Digits324Field *m_pField; // owned by the field edit
+    core::Digits324Field *m_pField; // owned by the field edit
 };

@@ -1,10 +1,10 @@
 // CDigits334Edit: the field of ten digits grouped 3-3-4.
 #include "fieldedit/Digits334Edit.h"
 
-#include "fieldedit/FieldKinds.h"
+#include "core/fieldedit/FieldKinds.h"
 
 CDigits334Edit::CDigits334Edit(QWidget *parent)
-    : CFieldEdit(std::make_unique<Digits334Field>(), parent), m_pField(static_cast<Digits334Field *>(&Model()))
+    : CFieldEdit(std::make_unique<core::Digits334Field>(), parent), m_pField(static_cast<core::Digits334Field *>(&Model()))
 {
 }
 
@@ -12,12 +12,12 @@ CDigits334Edit::~CDigits334Edit() = default;
 
 QString CDigits334Edit::GetDigits() const
 {
-    return m_pField->GetDigits();
+    return QString::fromStdU16String(m_pField->GetDigits());
 }
 
 bool CDigits334Edit::SetDigits(const QString &strDigits)
 {
-    if (!m_pField->SetDigits(strDigits))
+    if (!m_pField->SetDigits(strDigits.toStdU16String()))
         return false;
     Redraw();
     return true;

@@ -3,7 +3,9 @@
 
 #include "fieldedit/FieldEdit.h"
 
+namespace core {
 class Digits334Field;
+}
 
 class CDigits334Edit : public CFieldEdit
 {
@@ -18,5 +20,5 @@ public:
     bool SetDigits(const QString &strDigits);
 
 private:
-    Digits334Field *m_pField; // owned by the field edit
+    core::Digits334Field *m_pField; // owned by the field edit
 };

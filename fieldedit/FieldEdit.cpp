@@ -1,5 +1,5 @@
 // CFieldEdit: shows the field's composed text with the current segment selected; keys, characters and
-// left clicks go to the field rules, and the line edit's own editing, caret, drag selection, word
+// left clicks go to the field engine, and the line edit's own editing, caret, drag selection, word
 // selection, paste, drop and context menu are kept out.
 #include "fieldedit/FieldEdit.h"
 
@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 
 namespace {
+
+using core::FieldKey;
 
 FieldKey ToFieldKey(int nKey)
 {
@@ -27,14 +29,27 @@ FieldKey ToFieldKey(int nKey)
         return FieldKey::Down;
     case Qt::Key_Space:
         return FieldKey::Space;
+    case Qt::Key_Home:
+        return FieldKey::Home;
+    case Qt::Key_End:
+        return FieldKey::End;
     default:
         return FieldKey::Other;
     }
 }
 
+std::vector<std::u16string> ToUtf16(const QStringList &texts)
+{
+    std::vector<std::u16string> result;
+    result.reserve(static_cast<std::size_t>(texts.size()));
+    for (const QString &strText : texts)
+        result.push_back(strText.toStdU16String());
+    return result;
+}
+
 } // namespace
 
-CFieldEdit::CFieldEdit(std::unique_ptr<FieldModel> pModel, QWidget *parent)
+CFieldEdit::CFieldEdit(std::unique_ptr<core::FieldModel> pModel, QWidget *parent)
     : CColorEdit(parent), m_pModel(std::move(pModel))
 {
     // Read-only keeps the caret hidden and refuses typed, pasted and dropped text; the field changes
@@ -50,7 +65,7 @@ CFieldEdit::~CFieldEdit() = default;
 
 bool CFieldEdit::Setup(QStringList templates, QStringList separators, QString prefix, QString suffix)
 {
-    if (!m_pModel->Setup(std::move(templates), std::move(separators), std::move(prefix), std::move(suffix)))
+    if (!m_pModel->Setup(ToUtf16(templates), ToUtf16(separators), prefix.toStdU16String(), suffix.toStdU16String()))
         return false;
     Redraw();
     return true;
@@ -58,7 +73,7 @@ bool CFieldEdit::Setup(QStringList templates, QStringList separators, QString pr
 
 bool CFieldEdit::SetSegmentTexts(QStringList texts)
 {
-    if (!m_pModel->SetSegmentTexts(std::move(texts)))
+    if (!m_pModel->SetSegmentTexts(ToUtf16(texts)))
         return false;
     Redraw();
     return true;
@@ -79,16 +94,16 @@ int CFieldEdit::GetCurrentSegment() const
 
 void CFieldEdit::Redraw()
 {
-    setText(m_pModel->ComposeText());
+    setText(QString::fromStdU16String(m_pModel->ComposeText()));
     SelectCurrent();
 }
 
-FieldModel &CFieldEdit::Model()
+core::FieldModel &CFieldEdit::Model()
 {
     return *m_pModel;
 }
 
-const FieldModel &CFieldEdit::Model() const
+const core::FieldModel &CFieldEdit::Model() const
 {
     return *m_pModel;
 }
@@ -104,17 +119,8 @@ void CFieldEdit::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    m_pModel->OnKeyDown(ToFieldKey(nKey));
-    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-        if (nKey == Qt::Key_Backspace) {
-            m_pModel->OnChar(U'\b');
-        } else if (nKey != Qt::Key_Delete) {
-            for (QChar c : event->text()) {
-                if (c.isPrint())
-                    m_pModel->OnChar(c.unicode());
-            }
-        }
-    }
+    const bool bCommand = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    core::PressKey(*m_pModel, ToFieldKey(nKey), event->text().toStdU16String(), bCommand);
     Redraw();
     event->accept();
 }
@@ -158,6 +164,6 @@ void CFieldEdit::SelectCurrent()
 {
     if (m_pModel->GetCurrentSegment() < 0)
         return;
-    const SegmentRange range = m_pModel->GetCurrentRange();
+    const core::SegmentRange range = m_pModel->GetCurrentRange();
     setSelection(range.nStart, range.nEnd - range.nStart);
 }

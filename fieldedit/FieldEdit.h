@@ -1,11 +1,11 @@
 // CFieldEdit: the masked field control; it shows its field's text with the current segment selected
-// and passes keys, characters and clicks to the field rules instead of editing the text itself.
+// and passes keys, characters and clicks to the field engine in core instead of editing the text itself.
 #pragma once
 
 #include <memory>
 
 #include "fieldedit/ColorEdit.h"
-#include "fieldedit/FieldModel.h"
+#include "core/fieldedit/FieldModel.h"
 
 class CFieldEdit : public CColorEdit
 {
@@ -22,10 +22,10 @@ public:
     void Redraw();
 
 protected:
-    CFieldEdit(std::unique_ptr<FieldModel> pModel, QWidget *parent);
+    CFieldEdit(std::unique_ptr<core::FieldModel> pModel, QWidget *parent);
 
-    FieldModel &Model();
-    const FieldModel &Model() const;
+    core::FieldModel &Model();
+    const core::FieldModel &Model() const;
 
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -38,5 +38,5 @@ protected:
 private:
     void SelectCurrent();
 
-    std::unique_ptr<FieldModel> m_pModel;
+    std::unique_ptr<core::FieldModel> m_pModel;
 };

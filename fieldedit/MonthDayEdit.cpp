@@ -1,10 +1,10 @@
 // CMonthDayEdit: the field of a month name with a day.
 #include "fieldedit/MonthDayEdit.h"
 
-#include "fieldedit/FieldKinds.h"
+#include "core/fieldedit/FieldKinds.h"
 
 CMonthDayEdit::CMonthDayEdit(QWidget *parent)
-    : CFieldEdit(std::make_unique<MonthDayField>(), parent), m_pField(static_cast<MonthDayField *>(&Model()))
+    : CFieldEdit(std::make_unique<core::MonthDayField>(), parent), m_pField(static_cast<core::MonthDayField *>(&Model()))
 {
 }
 
@@ -12,7 +12,7 @@ CMonthDayEdit::~CMonthDayEdit() = default;
 
 QString CMonthDayEdit::GetMonthName() const
 {
-    return m_pField->GetMonthName();
+    return QString::fromStdU16String(m_pField->GetMonthName());
 }
 
 int CMonthDayEdit::GetMonthIndex() const

@@ -3,7 +3,9 @@
 
 #include "fieldedit/FieldEdit.h"
 
+namespace core {
 class MonthDayField;
+}
 
 class CMonthDayEdit : public CFieldEdit
 {
@@ -21,5 +23,5 @@ public:
     bool SetValue(int nMonthIndex, int nDay);
 
 private:
-    MonthDayField *m_pField; // owned by the field edit
+    core::MonthDayField *m_pField; // owned by the field edit
 };

@@ -1,10 +1,10 @@
 // CNumber32Edit: the field of a three-digit with a two-digit number.
 #include "fieldedit/Number32Edit.h"
 
-#include "fieldedit/FieldKinds.h"
+#include "core/fieldedit/FieldKinds.h"
 
 CNumber32Edit::CNumber32Edit(QWidget *parent)
-    : CFieldEdit(std::make_unique<Number32Field>(), parent), m_pField(static_cast<Number32Field *>(&Model()))
+    : CFieldEdit(std::make_unique<core::Number32Field>(), parent), m_pField(static_cast<core::Number32Field *>(&Model()))
 {
 }
 

@@ -3,7 +3,9 @@
 
 #include "fieldedit/FieldEdit.h"
 
+namespace core {
 class Number32Field;
+}
 
 class CNumber32Edit : public CFieldEdit
 {
@@ -19,5 +21,5 @@ public:
     bool SetValue(int nFirst, int nSecond);
 
 private:
-    Number32Field *m_pField; // owned by the field edit
+    core::Number32Field *m_pField; // owned by the field edit
 };

@@ -1,10 +1,10 @@
 // CNumberPairEdit: the field of two two-digit numbers.
 #include "fieldedit/NumberPairEdit.h"
 
-#include "fieldedit/FieldKinds.h"
+#include "core/fieldedit/FieldKinds.h"
 
 CNumberPairEdit::CNumberPairEdit(QWidget *parent)
-    : CFieldEdit(std::make_unique<NumberPairField>(), parent), m_pField(static_cast<NumberPairField *>(&Model()))
+    : CFieldEdit(std::make_unique<core::NumberPairField>(), parent), m_pField(static_cast<core::NumberPairField *>(&Model()))
 {
 }
 

@@ -3,7 +3,9 @@
 
 #include "fieldedit/FieldEdit.h"
 
+namespace core {
 class NumberPairField;
+}
 
 class CNumberPairEdit : public CFieldEdit
 {
@@ -19,5 +21,5 @@ public:
     bool SetValue(int nFirst, int nSecond);
 
 private:
-    NumberPairField *m_pField; // owned by the field edit
+    core::NumberPairField *m_pField; // owned by the field edit
 };

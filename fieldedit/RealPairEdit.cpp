@@ -1,10 +1,10 @@
 // CRealPairEdit: the field of two signed numbers with two decimals.
 #include "fieldedit/RealPairEdit.h"
 
-#include "fieldedit/FieldKinds.h"
+#include "core/fieldedit/FieldKinds.h"
 
 CRealPairEdit::CRealPairEdit(QWidget *parent)
-    : CFieldEdit(std::make_unique<RealPairField>(), parent), m_pField(static_cast<RealPairField *>(&Model()))
+    : CFieldEdit(std::make_unique<core::RealPairField>(), parent), m_pField(static_cast<core::RealPairField *>(&Model()))
 {
 }
 

@@ -3,7 +3,9 @@
 
 #include "fieldedit/FieldEdit.h"
 
+namespace core {
 class RealPairField;
+}
 
 class CRealPairEdit : public CFieldEdit
 {
@@ -20,5 +22,5 @@ public:
     bool SetValue(double dFirst, double dSecond);
 
 private:
-    RealPairField *m_pField; // owned by the field edit
+    core::RealPairField *m_pField; // owned by the field edit
 };

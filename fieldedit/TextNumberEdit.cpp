@@ -1,10 +1,10 @@
 // CTextNumberEdit: the field of a free text with a four-digit number.
 #include "fieldedit/TextNumberEdit.h"
 
-#include "fieldedit/FieldKinds.h"
+#include "core/fieldedit/FieldKinds.h"
 
 CTextNumberEdit::CTextNumberEdit(QWidget *parent)
-    : CFieldEdit(std::make_unique<TextNumberField>(), parent), m_pField(static_cast<TextNumberField *>(&Model()))
+    : CFieldEdit(std::make_unique<core::TextNumberField>(), parent), m_pField(static_cast<core::TextNumberField *>(&Model()))
 {
 }
 
@@ -12,7 +12,7 @@ CTextNumberEdit::~CTextNumberEdit() = default;
 
 QString CTextNumberEdit::GetText() const
 {
-    return m_pField->GetText();
+    return QString::fromStdU16String(m_pField->GetText());
 }
 
 int CTextNumberEdit::GetNumber() const
@@ -22,7 +22,7 @@ int CTextNumberEdit::GetNumber() const
 
 bool CTextNumberEdit::SetValue(const QString &strText, int nNumber)
 {
-    if (!m_pField->SetValue(strText, nNumber))
+    if (!m_pField->SetValue(strText.toStdU16String(), nNumber))
         return false;
     Redraw();
     return true;

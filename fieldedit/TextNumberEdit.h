@@ -3,7 +3,9 @@
 
 #include "fieldedit/FieldEdit.h"
 
+namespace core {
 class TextNumberField;
+}
 
 class CTextNumberEdit : public CFieldEdit
 {
@@ -20,5 +22,5 @@ public:
     bool SetValue(const QString &strText, int nNumber);
 
 private:
-    TextNumberField *m_pField; // owned by the field edit
+    core::TextNumberField *m_pField; // owned by the field edit
 };

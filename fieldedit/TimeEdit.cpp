@@ -1,10 +1,10 @@
 // CTimeEdit: the time-of-day field control.
 #include "fieldedit/TimeEdit.h"
 
-#include "fieldedit/TimeField.h"
+#include "core/fieldedit/TimeField.h"
 
 CTimeEdit::CTimeEdit(QWidget *parent)
-    : CFieldEdit(std::make_unique<TimeField>(), parent), m_pTime(static_cast<TimeField *>(&Model()))
+    : CFieldEdit(std::make_unique<core::TimeField>(), parent), m_pTime(static_cast<core::TimeField *>(&Model()))
 {
 }
 
@@ -12,7 +12,7 @@ CTimeEdit::~CTimeEdit() = default;
 
 bool CTimeEdit::SetTime(QString strTime)
 {
-    if (!m_pTime->SetTime(strTime))
+    if (!m_pTime->SetTime(strTime.toStdU16String()))
         return false;
     Redraw();
     return true;

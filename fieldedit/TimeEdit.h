@@ -3,7 +3,9 @@
 
 #include "fieldedit/FieldEdit.h"
 
+namespace core {
 class TimeField;
+}
 
 class CTimeEdit : public CFieldEdit
 {
@@ -20,5 +22,5 @@ public:
     void GetTime(int &nHour, int &nMinute, int &nSecond) const;
 
 private:
-    TimeField *m_pTime; // owned by the field edit
+    core::TimeField *m_pTime; // owned by the field edit
 };

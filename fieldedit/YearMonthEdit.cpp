@@ -1,10 +1,10 @@
 // CYearMonthEdit: the field of a year with a month.
 #include "fieldedit/YearMonthEdit.h"
 
-#include "fieldedit/FieldKinds.h"
+#include "core/fieldedit/FieldKinds.h"
 
 CYearMonthEdit::CYearMonthEdit(QWidget *parent)
-    : CFieldEdit(std::make_unique<YearMonthField>(), parent), m_pField(static_cast<YearMonthField *>(&Model()))
+    : CFieldEdit(std::make_unique<core::YearMonthField>(), parent), m_pField(static_cast<core::YearMonthField *>(&Model()))
 {
 }
 

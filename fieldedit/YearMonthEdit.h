@@ -3,7 +3,9 @@
 
 #include "fieldedit/FieldEdit.h"
 
+namespace core {
 class YearMonthField;
+}
 
 class CYearMonthEdit : public CFieldEdit
 {
@@ -20,5 +22,5 @@ public:
     bool SetValue(int nYear, int nMonthIndex);
 
 private:
-    YearMonthField *m_pField; // owned by the field edit
+    core::YearMonthField *m_pField; // owned by the field edit
 };

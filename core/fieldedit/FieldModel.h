@@ -1,14 +1,16 @@
 // FieldModel: the segment layout, composed text, current segment and keystroke rules of a masked field,
-// without a window.
+// without a window. Texts are UTF-16, as the edit controls of the front ends hold them.
 #pragma once
 
+#include <string>
+#include <string_view>
 #include <vector>
 
-#include <QString>
-#include <QStringList>
+namespace core {
 
-// The keys that the field rules tell apart; every other key is Other.
-enum class FieldKey { Back, Delete, Left, Right, Up, Down, Space, Other };
+// The keys that the field rules tell apart. A front end maps its own key codes to these; every key
+// not listed is Other, and Home, End and Other only select the current segment again.
+enum class FieldKey { Back, Delete, Left, Right, Up, Down, Space, Home, End, Other };
 
 struct SegmentRange
 {
@@ -28,9 +30,10 @@ public:
     // Installs the layout: one template per segment (its width), one separator for every gap or one
     // per gap, and the texts around the segments. Refuses, changing nothing, fewer than two templates,
     // no separator, a separator count that fits neither form, or an empty template.
-    bool Setup(QStringList templates, QStringList separators, QString prefix, QString suffix);
+    bool Setup(std::vector<std::u16string> templates, std::vector<std::u16string> separators,
+               std::u16string prefix, std::u16string suffix);
     // Replaces every segment text, each cut to its width; refuses fewer texts than segments.
-    bool SetSegmentTexts(QStringList texts);
+    bool SetSegmentTexts(std::vector<std::u16string> texts);
     // Makes a segment current; refuses an index that is not a segment.
     bool SelectSegment(int nIndex);
     int GetCurrentSegment() const { return m_nCurrent; }
@@ -39,7 +42,7 @@ public:
     // The range of the current segment, or an empty range at 0 before a layout is installed.
     SegmentRange GetCurrentRange() const;
     // The whole text: prefix, segments joined by their separators, suffix.
-    QString ComposeText() const;
+    std::u16string ComposeText() const;
 
     // A key pressed in the field. The base rules move the current segment: Space and Right to the next,
     // Left to the previous, both wrapping around.
@@ -51,14 +54,22 @@ public:
     void OnLButtonDown(int nCharPos);
 
 private:
-    QString GapSeparator(int nGap) const;
+    const std::u16string &GapSeparator(int nGap) const;
 
     std::vector<SegmentRange> m_ranges;
-    QStringList m_separators;
+    std::vector<std::u16string> m_separators;
     std::vector<int> m_widths;
-    QStringList m_segmentTexts;
-    QString m_strPrefix;
-    QString m_strSuffix;
+    std::vector<std::u16string> m_segmentTexts;
+    std::u16string m_strPrefix;
+    std::u16string m_strSuffix;
     int m_nCount = 0;
     int m_nCurrent = -1;
 };
+
+// One key press as the edit control receives it: the key goes to the field, then the characters it
+// typed. Backspace types the backspace character, Delete types nothing, and of the typed text only
+// characters a field may take are passed on. A key held with a command modifier (Ctrl, Alt, the
+// system key) types nothing, so that shortcuts such as paste leave the field as it was.
+void PressKey(FieldModel &field, FieldKey key, std::u16string_view typed, bool bCommand = false);
+
+} // namespace core

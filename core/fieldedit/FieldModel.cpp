@@ -1,15 +1,20 @@
 // The masked field's layout, text composition, segment selection, navigation keys and click hit test.
-#include "fieldedit/FieldModel.h"
+#include "core/fieldedit/FieldModel.h"
 
-bool FieldModel::Setup(QStringList templates, QStringList separators, QString prefix, QString suffix)
+#include "core/fieldedit/FieldSegment.h"
+
+namespace core {
+
+bool FieldModel::Setup(std::vector<std::u16string> templates, std::vector<std::u16string> separators,
+                       std::u16string prefix, std::u16string suffix)
 {
-    const qsizetype nTemplates = templates.size();
-    if (nTemplates < 2 || separators.isEmpty())
+    const std::size_t nTemplates = templates.size();
+    if (nTemplates < 2 || separators.empty())
         return false;
     if (separators.size() > 1 && separators.size() != nTemplates - 1)
         return false;
-    for (const QString &strTemplate : templates) {
-        if (strTemplate.isEmpty())
+    for (const std::u16string &strTemplate : templates) {
+        if (strTemplate.empty())
             return false;
     }
 
@@ -19,7 +24,7 @@ bool FieldModel::Setup(QStringList templates, QStringList separators, QString pr
     m_nCurrent = 0;
     m_separators = std::move(separators);
     m_widths.clear();
-    for (const QString &strTemplate : templates)
+    for (const std::u16string &strTemplate : templates)
         m_widths.push_back(static_cast<int>(strTemplate.size()));
     m_segmentTexts = std::move(templates);
 
@@ -33,12 +38,12 @@ bool FieldModel::Setup(QStringList templates, QStringList separators, QString pr
     return true;
 }
 
-bool FieldModel::SetSegmentTexts(QStringList texts)
+bool FieldModel::SetSegmentTexts(std::vector<std::u16string> texts)
 {
-    if (texts.size() < m_nCount)
+    if (texts.size() < static_cast<std::size_t>(m_nCount))
         return false;
     for (int i = 0; i < m_nCount; ++i)
-        m_segmentTexts[i] = texts[i].left(m_widths[i]);
+        m_segmentTexts[i] = texts[i].substr(0, static_cast<std::size_t>(m_widths[i]));
     return true;
 }
 
@@ -57,9 +62,9 @@ SegmentRange FieldModel::GetCurrentRange() const
     return m_ranges[m_nCurrent];
 }
 
-QString FieldModel::ComposeText() const
+std::u16string FieldModel::ComposeText() const
 {
-    QString strText = m_strPrefix;
+    std::u16string strText = m_strPrefix;
     for (int i = 0; i < m_nCount; ++i) {
         strText += m_segmentTexts[i];
         if (i < m_nCount - 1)
@@ -100,7 +105,24 @@ void FieldModel::OnLButtonDown(int nCharPos)
     }
 }
 
-QString FieldModel::GapSeparator(int nGap) const
+const std::u16string &FieldModel::GapSeparator(int nGap) const
 {
     return m_separators.size() == 1 ? m_separators[0] : m_separators[nGap - 1];
 }
+
+void PressKey(FieldModel &field, FieldKey key, std::u16string_view typed, bool bCommand)
+{
+    field.OnKeyDown(key);
+    if (bCommand)
+        return;
+    if (key == FieldKey::Back) {
+        field.OnChar(U'\b');
+    } else if (key != FieldKey::Delete) {
+        for (char16_t c : typed) {
+            if (IsTypeable(c))
+                field.OnChar(c);
+        }
+    }
+}
+
+} // namespace core

@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "fieldedit/TimeField.h"
-#include "fieldedit/tests/KeyScript.h"
+#include "core/fieldedit/TimeField.h"
+#include "core/fieldedit/tests/KeyScript.h"
 
+namespace core {
 namespace {
 
 struct KeyRow {
@@ -57,8 +58,31 @@ TEST(TimeField, KeySequences)
     for (const KeyRow &row : rows) {
         TimeField field;
         PlayKeys(field, row.keys);
-        EXPECT_EQ(field.ComposeText().toStdString(), row.text) << "keys " << row.keys;
+        EXPECT_EQ(Narrow(field.ComposeText()), row.text) << "keys " << row.keys;
         EXPECT_EQ(field.GetCurrentSegment(), row.nSegment) << "keys " << row.keys;
+    }
+}
+
+TEST(TimeField, KeysWithCommandModifiersTypeNothing)
+{
+    struct Row {
+        FieldKey key;
+        const char16_t *typed;
+        bool bCommand;
+        const char *text;
+        int nSegment;
+    };
+    const Row rows[] = {
+        {FieldKey::Other, u"5", false, "15:00:00", 1},  {FieldKey::Other, u"5", true, "01:00:00", 0},
+        {FieldKey::Back, u"\b", true, "00:00:00", 0},   {FieldKey::Right, u"", true, "01:00:00", 1},
+        {FieldKey::Other, u"\x16", false, "01:00:00", 0}, {FieldKey::Delete, u"7", false, "00:00:00", 0},
+    };
+    for (const Row &row : rows) {
+        TimeField field;
+        PlayKeys(field, "1");
+        PressKey(field, row.key, row.typed, row.bCommand);
+        EXPECT_EQ(Narrow(field.ComposeText()), row.text) << Narrow(row.typed) << " command " << row.bCommand;
+        EXPECT_EQ(field.GetCurrentSegment(), row.nSegment) << Narrow(row.typed) << " command " << row.bCommand;
     }
 }
 
@@ -68,7 +92,7 @@ TEST(TimeField, GetTimeReadsTheSegments)
     int nHour = -1, nMinute = -1, nSecond = -1;
     PlayKeys(field, "072{Down}{Right}{Up}{Up}");
     field.GetTime(nHour, nMinute, nSecond);
-    EXPECT_EQ(field.ComposeText(), "07:01:02");
+    EXPECT_EQ(Narrow(field.ComposeText()), "07:01:02");
     EXPECT_EQ(std::make_tuple(nHour, nMinute, nSecond), std::make_tuple(7, 1, 2));
 }
 
@@ -95,9 +119,9 @@ TEST(TimeField, SetTimeReadsTheLastEightCharacters)
     };
     for (const Row &row : rows) {
         TimeField field;
-        ASSERT_TRUE(field.SetTime("11:22:33"));
-        EXPECT_EQ(field.SetTime(QString::fromUtf8(row.input)), row.bResult) << row.input;
-        EXPECT_EQ(field.ComposeText().toStdString(), row.text) << row.input;
+        ASSERT_TRUE(field.SetTime(u"11:22:33"));
+        EXPECT_EQ(field.SetTime(U16(row.input)), row.bResult) << row.input;
+        EXPECT_EQ(Narrow(field.ComposeText()), row.text) << row.input;
     }
 }
 
@@ -105,11 +129,12 @@ TEST(TimeField, SetTimeKeepsTheCurrentSegmentAndKeystrokeCount)
 {
     TimeField field;
     PlayKeys(field, "{Right}3");
-    ASSERT_TRUE(field.SetTime("10:20:30"));
+    ASSERT_TRUE(field.SetTime(u"10:20:30"));
     EXPECT_EQ(field.GetCurrentSegment(), 1);
     PlayKeys(field, "4");
-    EXPECT_EQ(field.ComposeText(), "10:04:30") << "SetTime empties the typed digits";
+    EXPECT_EQ(Narrow(field.ComposeText()), "10:04:30") << "SetTime empties the typed digits";
     EXPECT_EQ(field.GetCurrentSegment(), 2) << "the keystroke count survived SetTime";
 }
 
 } // namespace
+} // namespace core

@@ -1,8 +1,12 @@
 // TimeField: the rules of the time-of-day field HH:MM:SS, without a window.
 #pragma once
 
-#include "fieldedit/FieldModel.h"
-#include "fieldedit/FieldSegment.h"
+#include <string>
+
+#include "core/fieldedit/FieldModel.h"
+#include "core/fieldedit/FieldSegment.h"
+
+namespace core {
 
 class TimeField : public FieldModel
 {
@@ -16,7 +20,7 @@ public:
 
     // Sets the time from a text ending in HH:MM:SS (or HH MM SS); false, changing nothing, when the
     // text holds no time. A number outside its segment's range leaves that segment as it was.
-    bool SetTime(const QString &strTime);
+    bool SetTime(const std::u16string &strTime);
     void GetTime(int &nHour, int &nMinute, int &nSecond) const;
 
 private:
@@ -28,3 +32,5 @@ private:
     CIntSegment m_minute{0, 59, 1};
     CIntSegment m_second{0, 59, 1};
 };
+
+} // namespace core

@@ -1,9 +1,15 @@
 // The value objects behind the segments of a masked field: the segment interfaces, integer, real, name
-// and text segments.
+// and text segments. Texts are UTF-16, as the edit controls of the front ends hold them.
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
+
+namespace core {
+
+// True for a character a field's text may take: a character of the Basic Multilingual Plane that is
+// neither a control, a surrogate, private use, a noncharacter nor an invisible format character.
+bool IsTypeable(char32_t ch);
 
 class CFieldSegment
 {
@@ -54,7 +60,7 @@ private:
     bool m_bNegative = false;
     bool m_bNegativesAllowed;
     int m_nValue = 0;
-    QString m_strTyped;
+    std::u16string m_strTyped;
     int m_nMinimum;
     int m_nMaximum;
 };
@@ -85,7 +91,7 @@ private:
     bool m_bSign = false;
     int m_nDecimals;
     double m_dValue = 0.0;
-    QString m_strTyped;
+    std::u16string m_strTyped;
     double m_dMinimum;
     double m_dMaximum;
     double m_dStep;
@@ -98,28 +104,28 @@ private:
 class CNameSegment final : public CFieldSegment
 {
 public:
-    explicit CNameSegment(QStringList names);
+    explicit CNameSegment(std::vector<std::u16string> names);
 
     bool AcceptChar(char32_t ch) override;
     // Back to the first name, typed text emptied.
     void Reset() override;
     // The current name; empty when the list is.
-    virtual QString GetText() const;
+    virtual std::u16string GetText() const;
 
-    QString SelectNext();
-    QString SelectPrevious();
+    std::u16string SelectNext();
+    std::u16string SelectPrevious();
     // Empties the typed text and makes the first equal name current; no equal name changes nothing.
-    void SelectName(const QString &strName);
+    void SelectName(const std::u16string &strName);
     int GetIndex() const { return m_nIndex; }
     // Makes the name at nIndex current; false for a position outside the list.
     bool SelectIndex(int nIndex);
 
 private:
-    int FindStartingWith(const QString &strPrefix, int nFrom) const;
+    int FindStartingWith(const std::u16string &strPrefix, int nFrom) const;
 
-    QString m_strTyped;
+    std::u16string m_strTyped;
     int m_nIndex = 0;
-    QStringList m_names;
+    std::vector<std::u16string> m_names;
 };
 
 // Free text up to a fixed length: printable characters are appended while there is room, the
@@ -132,12 +138,14 @@ public:
     bool AcceptChar(char32_t ch) override;
     // Empties the text.
     void Reset() override;
-    virtual QString GetText() const;
+    virtual std::u16string GetText() const;
 
     // Refuses, changing nothing, a text that is too long or holds a character that could not be typed.
-    bool SetText(const QString &strText);
+    bool SetText(const std::u16string &strText);
 
 private:
-    QString m_strText;
+    std::u16string m_strText;
     int m_nMaxLength;
 };
+
+} // namespace core

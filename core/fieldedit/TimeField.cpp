@@ -1,12 +1,15 @@
 // The time-of-day field's characters, keys, automatic advance and reading of a time text.
-#include "fieldedit/TimeField.h"
+#include "core/fieldedit/TimeField.h"
 
-#include "fieldedit/TextNumber.h"
+#include <algorithm>
+
+#include "core/fieldedit/TextNumber.h"
+
+namespace core {
 
 TimeField::TimeField()
 {
-    Setup({QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("00")}, {QStringLiteral(":")}, QString(),
-          QString());
+    Setup({u"00", u"00", u"00"}, {u":"}, u"", u"");
 }
 
 void TimeField::OnChar(char32_t ch)
@@ -55,16 +58,17 @@ void TimeField::OnKeyDown(FieldKey key)
     FieldModel::OnKeyDown(key);
 }
 
-bool TimeField::SetTime(const QString &strTime)
+bool TimeField::SetTime(const std::u16string &strTime)
 {
-    QString strDigits = strTime.right(8);
-    strDigits.remove(u':');
-    strDigits.remove(u' ');
+    std::u16string strDigits = strTime.substr(strTime.size() - std::min<std::size_t>(strTime.size(), 8));
+    std::erase(strDigits, u':');
+    std::erase(strDigits, u' ');
     if (strDigits.size() != 6)
         return false;
-    m_hour.SetValue(LeadingInteger(strDigits.mid(0, 2)));
-    m_minute.SetValue(LeadingInteger(strDigits.mid(2, 2)));
-    m_second.SetValue(LeadingInteger(strDigits.mid(4, 2)));
+    const std::u16string_view digits(strDigits);
+    m_hour.SetValue(LeadingInteger(digits.substr(0, 2)));
+    m_minute.SetValue(LeadingInteger(digits.substr(2, 2)));
+    m_second.SetValue(LeadingInteger(digits.substr(4, 2)));
     DrawValues();
     return true;
 }
@@ -78,5 +82,7 @@ void TimeField::GetTime(int &nHour, int &nMinute, int &nSecond) const
 
 void TimeField::DrawValues()
 {
-    SetSegmentTexts({FormatInt("%02d", m_hour), FormatInt("%02d", m_minute), FormatInt("%02d", m_second)});
+    SetSegmentTexts({FormatInt(m_hour, 2), FormatInt(m_minute, 2), FormatInt(m_second, 2)});
 }
+
+} // namespace core

@@ -1,15 +1,19 @@
 // The segment value objects: integer, real, name and text segments.
-#include "fieldedit/FieldSegment.h"
+#include "core/fieldedit/FieldSegment.h"
 
 #include <cmath>
+#include <cstdint>
+#include <utility>
+
+namespace core {
 
 namespace {
 
-qint64 DigitsValue(const QString &strDigits)
+std::int64_t DigitsValue(const std::u16string &strDigits)
 {
-    qint64 nValue = 0;
-    for (QChar c : strDigits)
-        nValue = nValue * 10 + (c.unicode() - u'0');
+    std::int64_t nValue = 0;
+    for (char16_t c : strDigits)
+        nValue = nValue * 10 + (c - u'0');
     return nValue;
 }
 
@@ -23,12 +27,12 @@ CIntSegment::CIntSegment(int nMinimum, int nMaximum, int nStep)
 bool CIntSegment::AcceptChar(char32_t ch)
 {
     if (ch >= U'0' && ch <= U'9') {
-        const QChar digit(static_cast<char16_t>(ch));
-        QString strDigits = m_strTyped + digit;
+        const char16_t digit = static_cast<char16_t>(ch);
+        std::u16string strDigits = m_strTyped + digit;
         if (DigitsValue(strDigits) > m_nMaximum)
-            strDigits = QString(digit);
-        const qint64 nMagnitude = DigitsValue(strDigits);
-        const qint64 nValue = m_bNegative ? -nMagnitude : nMagnitude;
+            strDigits = std::u16string(1, digit);
+        const std::int64_t nMagnitude = DigitsValue(strDigits);
+        const std::int64_t nValue = m_bNegative ? -nMagnitude : nMagnitude;
         if (nValue > m_nMaximum)
             return false;
         m_strTyped = strDigits;
@@ -37,7 +41,7 @@ bool CIntSegment::AcceptChar(char32_t ch)
     }
     if (ch == U'-' && m_bNegativesAllowed) {
         m_bNegative = !m_bNegative;
-        m_nValue = static_cast<int>(-static_cast<qint64>(m_nValue));
+        m_nValue = static_cast<int>(-static_cast<std::int64_t>(m_nValue));
         return true;
     }
     return false;
@@ -50,14 +54,14 @@ void CIntSegment::Reset()
 
 void CIntSegment::Increment()
 {
-    const qint64 nNext = static_cast<qint64>(m_nValue) + m_nStep;
+    const std::int64_t nNext = static_cast<std::int64_t>(m_nValue) + m_nStep;
     m_nValue = nNext > m_nMaximum ? m_nMinimum : static_cast<int>(nNext);
     m_strTyped.clear();
 }
 
 void CIntSegment::Decrement()
 {
-    const qint64 nNext = static_cast<qint64>(m_nValue) - m_nStep;
+    const std::int64_t nNext = static_cast<std::int64_t>(m_nValue) - m_nStep;
     m_nValue = nNext < m_nMinimum ? m_nMaximum : static_cast<int>(nNext);
     m_strTyped.clear();
 }
@@ -77,23 +81,36 @@ void CIntSegment::SetValue(int nValue)
     m_strTyped.clear();
 }
 
-namespace {
-
 bool IsTypeable(char32_t ch)
 {
-    return ch >= 0x20 && ch <= 0xFFFF && !QChar::isSurrogate(ch) && QChar(static_cast<char16_t>(ch)).isPrint();
+    // Controls, surrogates, private use and noncharacters, then the invisible format characters.
+    static constexpr std::pair<char32_t, char32_t> refused[] = {
+        {0x0000, 0x001F}, {0x007F, 0x009F}, {0xD800, 0xF8FF}, {0xFDD0, 0xFDEF}, {0xFFFE, 0xFFFF},
+        {0x00AD, 0x00AD}, {0x0600, 0x0605}, {0x061C, 0x061C}, {0x06DD, 0x06DD}, {0x070F, 0x070F},
+        {0x0890, 0x0891}, {0x08E2, 0x08E2}, {0x180E, 0x180E}, {0x200B, 0x200F}, {0x202A, 0x202E},
+        {0x2060, 0x2064}, {0x2066, 0x206F}, {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFB},
+    };
+    if (ch > 0xFFFF)
+        return false;
+    for (const auto &[first, last] : refused) {
+        if (ch >= first && ch <= last)
+            return false;
+    }
+    return true;
 }
 
-QChar UpperAscii(QChar c)
+namespace {
+
+char16_t UpperAscii(char16_t c)
 {
-    return c >= u'a' && c <= u'z' ? QChar(c.unicode() - u'a' + u'A') : c;
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
 }
 
-bool StartsWithIgnoringAsciiCase(const QString &strText, const QString &strPrefix)
+bool StartsWithIgnoringAsciiCase(const std::u16string &strText, const std::u16string &strPrefix)
 {
     if (strPrefix.size() > strText.size())
         return false;
-    for (qsizetype i = 0; i < strPrefix.size(); ++i) {
+    for (std::size_t i = 0; i < strPrefix.size(); ++i) {
         if (UpperAscii(strText[i]) != UpperAscii(strPrefix[i]))
             return false;
     }
@@ -119,32 +136,33 @@ bool CRealSegment::AcceptChar(char32_t ch)
     const bool bDigit = ch >= U'0' && ch <= U'9';
     if (!bDigit && ch != U'.')
         return false;
-    const QChar c(static_cast<char16_t>(ch));
-    const qsizetype nPoint = m_strTyped.indexOf(u'.');
-    if (ch == U'.' && (m_nDecimals <= 0 || nPoint >= 0))
+    const char16_t c = static_cast<char16_t>(ch);
+    const std::size_t nPoint = m_strTyped.find(u'.');
+    const bool bPoint = nPoint != std::u16string::npos;
+    if (ch == U'.' && (m_nDecimals <= 0 || bPoint))
         return false;
-    if (bDigit && nPoint >= 0 && m_strTyped.size() - nPoint > m_nDecimals)
+    if (bDigit && bPoint && m_strTyped.size() - nPoint > static_cast<std::size_t>(m_nDecimals))
         return false;
 
     const double dLimit = m_bSign ? -m_dMinimum : m_dMaximum;
-    auto magnitude = [](const QString &strTyped) {
+    auto magnitude = [](const std::u16string &strTyped) {
         double dWhole = 0.0, dScale = 1.0;
         bool bFraction = false;
-        for (QChar t : strTyped) {
+        for (char16_t t : strTyped) {
             if (t == u'.') {
                 bFraction = true;
             } else if (bFraction) {
                 dScale /= 10.0;
-                dWhole += (t.unicode() - u'0') * dScale;
+                dWhole += (t - u'0') * dScale;
             } else {
-                dWhole = dWhole * 10.0 + (t.unicode() - u'0');
+                dWhole = dWhole * 10.0 + (t - u'0');
             }
         }
         return dWhole;
     };
-    QString strTyped = m_strTyped + c;
+    std::u16string strTyped = m_strTyped + c;
     if (magnitude(strTyped) > dLimit) {
-        strTyped = QString(c);
+        strTyped = std::u16string(1, c);
         if (magnitude(strTyped) > dLimit)
             return false;
     }
@@ -197,17 +215,17 @@ double CRealSegment::Rounded(double x) const
     return std::floor(x * dScale + 0.5) / dScale;
 }
 
-CNameSegment::CNameSegment(QStringList names)
+CNameSegment::CNameSegment(std::vector<std::u16string> names)
     : m_names(std::move(names))
 {
 }
 
 bool CNameSegment::AcceptChar(char32_t ch)
 {
-    if (!IsTypeable(ch) || m_names.isEmpty())
+    if (!IsTypeable(ch) || m_names.empty())
         return false;
-    const QString strChar(QChar(static_cast<char16_t>(ch)));
-    const QString strExtended = m_strTyped + strChar;
+    const std::u16string strChar(1, static_cast<char16_t>(ch));
+    const std::u16string strExtended = m_strTyped + strChar;
     int nFound = FindStartingWith(strExtended, 0);
     if (nFound >= 0) {
         m_strTyped = strExtended;
@@ -227,47 +245,50 @@ void CNameSegment::Reset()
     m_strTyped.clear();
 }
 
-QString CNameSegment::GetText() const
+std::u16string CNameSegment::GetText() const
 {
-    return m_names.isEmpty() ? QString() : m_names[m_nIndex];
+    return m_names.empty() ? std::u16string() : m_names[m_nIndex];
 }
 
-QString CNameSegment::SelectNext()
+std::u16string CNameSegment::SelectNext()
 {
-    if (m_names.isEmpty())
-        return QString();
-    if (++m_nIndex >= m_names.size())
+    if (m_names.empty())
+        return std::u16string();
+    if (++m_nIndex >= static_cast<int>(m_names.size()))
         m_nIndex = 0;
     return m_names[m_nIndex];
 }
 
-QString CNameSegment::SelectPrevious()
+std::u16string CNameSegment::SelectPrevious()
 {
-    if (m_names.isEmpty())
-        return QString();
+    if (m_names.empty())
+        return std::u16string();
     if (--m_nIndex < 0)
         m_nIndex = static_cast<int>(m_names.size()) - 1;
     return m_names[m_nIndex];
 }
 
-void CNameSegment::SelectName(const QString &strName)
+void CNameSegment::SelectName(const std::u16string &strName)
 {
     m_strTyped.clear();
-    const qsizetype nFound = m_names.indexOf(strName);
-    if (nFound >= 0)
-        m_nIndex = static_cast<int>(nFound);
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
+        if (m_names[i] == strName) {
+            m_nIndex = static_cast<int>(i);
+            break;
+        }
+    }
 }
 
 bool CNameSegment::SelectIndex(int nIndex)
 {
-    if (nIndex < 0 || nIndex >= m_names.size())
+    if (nIndex < 0 || nIndex >= static_cast<int>(m_names.size()))
         return false;
     m_nIndex = nIndex;
     m_strTyped.clear();
     return true;
 }
 
-int CNameSegment::FindStartingWith(const QString &strPrefix, int nFrom) const
+int CNameSegment::FindStartingWith(const std::u16string &strPrefix, int nFrom) const
 {
     const int nCount = static_cast<int>(m_names.size());
     for (int k = 0; k < nCount; ++k) {
@@ -286,14 +307,14 @@ CTextSegment::CTextSegment(int nMaxLength)
 bool CTextSegment::AcceptChar(char32_t ch)
 {
     if (ch == U'\b') {
-        if (m_strText.isEmpty())
+        if (m_strText.empty())
             return false;
-        m_strText.chop(1);
+        m_strText.pop_back();
         return true;
     }
-    if (!IsTypeable(ch) || m_strText.size() >= m_nMaxLength)
+    if (!IsTypeable(ch) || m_strText.size() >= static_cast<std::size_t>(m_nMaxLength))
         return false;
-    m_strText += QChar(static_cast<char16_t>(ch));
+    m_strText += static_cast<char16_t>(ch);
     return true;
 }
 
@@ -302,19 +323,21 @@ void CTextSegment::Reset()
     m_strText.clear();
 }
 
-QString CTextSegment::GetText() const
+std::u16string CTextSegment::GetText() const
 {
     return m_strText;
 }
 
-bool CTextSegment::SetText(const QString &strText)
+bool CTextSegment::SetText(const std::u16string &strText)
 {
-    if (strText.size() > m_nMaxLength)
+    if (strText.size() > static_cast<std::size_t>(m_nMaxLength))
         return false;
-    for (QChar c : strText) {
-        if (!IsTypeable(c.unicode()))
+    for (char16_t c : strText) {
+        if (!IsTypeable(c))
             return false;
     }
     m_strText = strText;
     return true;
 }
+
+} // namespace core

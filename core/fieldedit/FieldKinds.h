@@ -3,10 +3,15 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
-#include "fieldedit/FieldModel.h"
-#include "fieldedit/FieldSegment.h"
+#include "core/fieldedit/FieldModel.h"
+#include "core/fieldedit/FieldSegment.h"
+
+namespace core {
+
+using FieldTexts = std::vector<std::u16string>;
 
 // A field whose texts are formatted from its segment values after every change.
 class FormattedField : public FieldModel
@@ -17,7 +22,7 @@ public:
 
 protected:
     virtual CFieldSegment &Segment(int nIndex) = 0;
-    virtual QStringList FormatValues() const = 0;
+    virtual FieldTexts FormatValues() const = 0;
     void DrawValues();
 };
 
@@ -32,19 +37,19 @@ public:
     void OnKeyDown(FieldKey key) override;
 
 protected:
-    DigitGroupsField(std::vector<int> widths, QStringList separators, QString prefix, std::optional<int> nBack,
+    DigitGroupsField(std::vector<int> widths, FieldTexts separators, std::u16string prefix, std::optional<int> nBack,
                      std::optional<int> nDelete, bool bMoveOn = false);
 
     int GetGroup(int nIndex) const { return static_cast<int>(m_groups[nIndex].GetValue()); }
     // Refuses, changing nothing, a count other than the field's or a number too wide for its place.
     bool SetGroups(const std::vector<int> &values);
     // All the digits, leading zeros of every number included.
-    QString GetDigits() const;
+    std::u16string GetDigits() const;
     // Refuses, changing nothing, anything but exactly as many decimal digits as the field shows.
-    bool SetDigits(const QString &strDigits);
+    bool SetDigits(const std::u16string &strDigits);
 
     CFieldSegment &Segment(int nIndex) override;
-    QStringList FormatValues() const override;
+    FieldTexts FormatValues() const override;
 
 private:
     std::vector<int> m_widths;
@@ -65,15 +70,15 @@ public:
 
     void OnKeyDown(FieldKey key) override;
 
-    QString GetText() const { return m_text.GetText(); }
+    std::u16string GetText() const { return m_text.GetText(); }
     int GetNumber() const { return static_cast<int>(m_number.GetValue()); }
     // Refuses, changing nothing, a text longer than 12 characters or with characters that cannot be
     // typed, or a number outside 0 to 9999.
-    bool SetValue(const QString &strText, int nNumber);
+    bool SetValue(const std::u16string &strText, int nNumber);
 
 protected:
     CFieldSegment &Segment(int nIndex) override;
-    QStringList FormatValues() const override;
+    FieldTexts FormatValues() const override;
 
 private:
     CTextSegment m_text{12};
@@ -97,7 +102,7 @@ public:
 
 protected:
     CFieldSegment &Segment(int nIndex) override;
-    QStringList FormatValues() const override;
+    FieldTexts FormatValues() const override;
 
 private:
     CIntSegment m_month{0, 11, 1};
@@ -125,12 +130,12 @@ class MonthDayField : public FormattedField
 public:
     MonthDayField();
     // A field over another list of names, for lists without "January" or without names at all.
-    explicit MonthDayField(QStringList names);
+    explicit MonthDayField(FieldTexts names);
 
     void OnChar(char32_t ch) override;
     void OnKeyDown(FieldKey key) override;
 
-    QString GetMonthName() const { return m_month.GetText(); }
+    std::u16string GetMonthName() const { return m_month.GetText(); }
     // The position of the current name in the list: 0 for January.
     int GetMonthIndex() const { return m_month.GetIndex(); }
     int GetDay() const { return static_cast<int>(m_day.GetValue()); }
@@ -139,7 +144,7 @@ public:
 
 protected:
     CFieldSegment &Segment(int nIndex) override;
-    QStringList FormatValues() const override;
+    FieldTexts FormatValues() const override;
 
 private:
     CIntSegment m_day{1, 31, 1};
@@ -201,9 +206,11 @@ public:
 
 protected:
     CFieldSegment &Segment(int nIndex) override;
-    QStringList FormatValues() const override;
+    FieldTexts FormatValues() const override;
 
 private:
     CRealSegment m_second{-9999.99, 9999.99, 1.0, 2};
     CRealSegment m_first{-9999.99, 9999.99, 1.0, 2};
 };
+
+} // namespace core

@@ -1,12 +1,14 @@
 // Tests of the further field kinds' rules and of the real, name and text segments.
 #include <cmath>
+#include <ios>
 #include <limits>
 
 #include <gtest/gtest.h>
 
-#include "fieldedit/FieldKinds.h"
-#include "fieldedit/tests/KeyScript.h"
+#include "core/fieldedit/FieldKinds.h"
+#include "core/fieldedit/tests/KeyScript.h"
 
+namespace core {
 namespace {
 
 struct KeyRow {
@@ -21,7 +23,7 @@ void CheckRows(std::initializer_list<KeyRow> rows)
     for (const KeyRow &row : rows) {
         Field field;
         PlayKeys(field, row.keys);
-        EXPECT_EQ(field.ComposeText().toStdString(), row.text) << "keys " << row.keys;
+        EXPECT_EQ(Narrow(field.ComposeText()), row.text) << "keys " << row.keys;
         EXPECT_EQ(field.GetCurrentSegment(), row.nSegment) << "keys " << row.keys;
     }
 }
@@ -49,15 +51,15 @@ TEST(TextNumberField, KeySequences)
 TEST(TextNumberField, WholeValue)
 {
     TextNumberField field;
-    EXPECT_TRUE(field.SetValue(QStringLiteral("Pears"), 17));
-    EXPECT_EQ(field.ComposeText(), "Pears        0017");
-    EXPECT_EQ(field.GetText(), "Pears");
+    EXPECT_TRUE(field.SetValue(u"Pears", 17));
+    EXPECT_EQ(Narrow(field.ComposeText()), "Pears        0017");
+    EXPECT_EQ(Narrow(field.GetText()), "Pears");
     EXPECT_EQ(field.GetNumber(), 17);
-    EXPECT_FALSE(field.SetValue(QStringLiteral("thirteen long"), 1));
-    EXPECT_FALSE(field.SetValue(QStringLiteral("tab\there"), 1));
-    EXPECT_FALSE(field.SetValue(QStringLiteral("ok"), 10000));
-    EXPECT_FALSE(field.SetValue(QStringLiteral("ok"), -1));
-    EXPECT_EQ(field.ComposeText(), "Pears        0017");
+    EXPECT_FALSE(field.SetValue(u"thirteen long", 1));
+    EXPECT_FALSE(field.SetValue(u"tab\there", 1));
+    EXPECT_FALSE(field.SetValue(u"ok", 10000));
+    EXPECT_FALSE(field.SetValue(u"ok", -1));
+    EXPECT_EQ(Narrow(field.ComposeText()), "Pears        0017");
 }
 
 TEST(YearMonthField, KeySequencesCarryAndBorrow)
@@ -80,7 +82,7 @@ TEST(YearMonthField, KeySequencesCarryAndBorrow)
 
     YearMonthField field;
     EXPECT_TRUE(field.SetValue(1999, 11));
-    EXPECT_EQ(field.ComposeText(), "1999-11");
+    EXPECT_EQ(Narrow(field.ComposeText()), "1999-11");
     EXPECT_FALSE(field.SetValue(2000, 12));
     EXPECT_FALSE(field.SetValue(10000, 0));
     EXPECT_FALSE(field.SetValue(2000, -1));
@@ -137,27 +139,27 @@ TEST(MonthDayField, KeySequences)
 
 TEST(MonthDayField, OtherNameLists)
 {
-    MonthDayField seasons({QStringLiteral("Spring"), QStringLiteral("Summer")});
+    MonthDayField seasons({u"Spring", u"Summer"});
     PlayKeys(seasons, "{Up}{Del}");
-    EXPECT_EQ(seasons.ComposeText(), "Summer    01") << "Delete without January leaves the name";
+    EXPECT_EQ(Narrow(seasons.ComposeText()), "Summer    01") << "Delete without January leaves the name";
     PlayKeys(seasons, "{Up}");
-    EXPECT_EQ(seasons.ComposeText(), "Spring    01");
+    EXPECT_EQ(Narrow(seasons.ComposeText()), "Spring    01");
 
-    MonthDayField empty{QStringList()};
-    EXPECT_EQ(empty.ComposeText(), "          01");
+    MonthDayField empty{std::vector<std::u16string>()};
+    EXPECT_EQ(Narrow(empty.ComposeText()), "          01");
     PlayKeys(empty, "{Up}{Down}{Del}ab");
-    EXPECT_EQ(empty.ComposeText(), "          01");
-    EXPECT_EQ(empty.GetMonthName(), QString());
+    EXPECT_EQ(Narrow(empty.ComposeText()), "          01");
+    EXPECT_EQ(Narrow(empty.GetMonthName()), "");
     EXPECT_FALSE(empty.SetValue(0, 5));
 
     MonthDayField months;
     EXPECT_TRUE(months.SetValue(11, 24));
-    EXPECT_EQ(months.ComposeText(), "December  24");
+    EXPECT_EQ(Narrow(months.ComposeText()), "December  24");
     EXPECT_EQ(months.GetMonthIndex(), 11);
     EXPECT_FALSE(months.SetValue(12, 1));
     EXPECT_FALSE(months.SetValue(0, 0));
     EXPECT_FALSE(months.SetValue(0, 32));
-    EXPECT_EQ(months.GetMonthName(), "December");
+    EXPECT_EQ(Narrow(months.GetMonthName()), "December");
     EXPECT_EQ(months.GetDay(), 24);
 }
 
@@ -178,7 +180,7 @@ TEST(Number32Field, KeySequences)
     EXPECT_TRUE(field.SetValue(999, 99));
     EXPECT_FALSE(field.SetValue(1000, 0));
     EXPECT_FALSE(field.SetValue(0, 100));
-    EXPECT_EQ(field.ComposeText(), "999-99");
+    EXPECT_EQ(Narrow(field.ComposeText()), "999-99");
 }
 
 TEST(Digits334Field, KeySequences)
@@ -194,12 +196,12 @@ TEST(Digits334Field, KeySequences)
     });
 
     Digits334Field field;
-    EXPECT_TRUE(field.SetDigits(QStringLiteral("0123456789")));
-    EXPECT_EQ(field.ComposeText(), "(012) 345-6789");
-    EXPECT_EQ(field.GetDigits(), "0123456789");
+    EXPECT_TRUE(field.SetDigits(u"0123456789"));
+    EXPECT_EQ(Narrow(field.ComposeText()), "(012) 345-6789");
+    EXPECT_EQ(Narrow(field.GetDigits()), "0123456789");
     for (const char *bad : {"012345678", "01234567890", "(012) 345-6789", "01234a6789", ""})
-        EXPECT_FALSE(field.SetDigits(QString::fromUtf8(bad))) << bad;
-    EXPECT_EQ(field.GetDigits(), "0123456789");
+        EXPECT_FALSE(field.SetDigits(U16(bad))) << bad;
+    EXPECT_EQ(Narrow(field.GetDigits()), "0123456789");
 }
 
 TEST(Digits324Field, KeySequencesAdvanceByThemselves)
@@ -220,12 +222,12 @@ TEST(Digits324Field, KeySequencesAdvanceByThemselves)
     });
 
     Digits324Field field;
-    EXPECT_TRUE(field.SetDigits(QStringLiteral("078051120")));
-    EXPECT_EQ(field.ComposeText(), "078-05-1120");
-    EXPECT_EQ(field.GetDigits(), "078051120");
-    EXPECT_FALSE(field.SetDigits(QStringLiteral("078-05-1120")));
-    EXPECT_FALSE(field.SetDigits(QStringLiteral("0780511200")));
-    EXPECT_EQ(field.GetDigits(), "078051120");
+    EXPECT_TRUE(field.SetDigits(u"078051120"));
+    EXPECT_EQ(Narrow(field.ComposeText()), "078-05-1120");
+    EXPECT_EQ(Narrow(field.GetDigits()), "078051120");
+    EXPECT_FALSE(field.SetDigits(u"078-05-1120"));
+    EXPECT_FALSE(field.SetDigits(u"0780511200"));
+    EXPECT_EQ(Narrow(field.GetDigits()), "078051120");
 }
 
 TEST(RealPairField, KeySequences)
@@ -254,16 +256,16 @@ TEST(RealPairField, RoundingAndWholeValue)
 {
     RealPairField field;
     EXPECT_TRUE(field.SetValue(-3.456, 2.125));
-    EXPECT_EQ(field.ComposeText(), "(-0003.46, 0002.13)");
+    EXPECT_EQ(Narrow(field.ComposeText()), "(-0003.46, 0002.13)");
     EXPECT_DOUBLE_EQ(field.GetFirst(), -3.46);
     EXPECT_DOUBLE_EQ(field.GetSecond(), 2.13);
     EXPECT_TRUE(field.SetValue(-2.125, -0.001));
-    EXPECT_EQ(field.ComposeText(), "(-0002.12, 0000.00)");
+    EXPECT_EQ(Narrow(field.ComposeText()), "(-0002.12, 0000.00)");
     EXPECT_FALSE(std::signbit(field.GetSecond())) << "a value rounded to 0 shows without a sign";
 
     EXPECT_TRUE(field.SetValue(9999.5, -9999.99));
     PlayKeys(field, "{Up}{Right}{Down}");
-    EXPECT_EQ(field.ComposeText(), "(-9999.99, 9999.99)");
+    EXPECT_EQ(Narrow(field.ComposeText()), "(-9999.99, 9999.99)");
 
     const double dNan = std::numeric_limits<double>::quiet_NaN();
     const double dInf = std::numeric_limits<double>::infinity();
@@ -271,7 +273,7 @@ TEST(RealPairField, RoundingAndWholeValue)
     EXPECT_FALSE(field.SetValue(0, dInf));
     EXPECT_FALSE(field.SetValue(10000, 0));
     EXPECT_FALSE(field.SetValue(0, -9999.995));
-    EXPECT_EQ(field.ComposeText(), "(-9999.99, 9999.99)");
+    EXPECT_EQ(Narrow(field.ComposeText()), "(-9999.99, 9999.99)");
 }
 
 TEST(RealSegment, SetValueRoundsAndChecksTheRange)
@@ -308,4 +310,20 @@ TEST(RealSegment, SetValueRoundsAndChecksTheRange)
     EXPECT_DOUBLE_EQ(positive.GetValue(), 4.2);
 }
 
+TEST(TextSegment, TakesOnlyCharactersThatShow)
+{
+    const std::pair<char32_t, bool> rows[] = {
+        {U'a', true},     {U' ', true},      {U'~', true},      {0x00E9, true},  {0x4E2D, true},  {0xFF21, true},
+        {U'\t', false},   {0x7F, false},     {0x85, false},     {0x00AD, false}, {0x200B, false}, {0x202E, false},
+        {0xFEFF, false},  {0xD800, false},   {0xE000, false},   {0xFFFE, false}, {0x1F600, false},
+    };
+    for (auto [ch, bTaken] : rows) {
+        CTextSegment segment(4);
+        EXPECT_EQ(segment.AcceptChar(ch), bTaken) << std::hex << static_cast<unsigned>(ch);
+        EXPECT_EQ(segment.SetText(std::u16string(1, static_cast<char16_t>(ch))), bTaken && ch <= 0xFFFF)
+            << std::hex << static_cast<unsigned>(ch);
+    }
+}
+
 } // namespace
+} // namespace core

@@ -3,17 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include "fieldedit/FieldModel.h"
-#include "fieldedit/FieldSegment.h"
-#include "fieldedit/TextNumber.h"
+#include "core/fieldedit/FieldModel.h"
+#include "core/fieldedit/FieldSegment.h"
+#include "core/fieldedit/TextNumber.h"
+#include "core/fieldedit/tests/KeyScript.h"
 
+namespace core {
 namespace {
 
-QStringList Strings(std::initializer_list<const char *> items)
+std::vector<std::u16string> Strings(std::initializer_list<const char *> items)
 {
-    QStringList list;
+    std::vector<std::u16string> list;
     for (const char *item : items)
-        list << QString::fromUtf8(item);
+        list.push_back(U16(item));
     return list;
 }
 
@@ -32,25 +34,25 @@ TEST(FieldLayout, RefusedLayoutsChangeNothing)
 {
     struct Row {
         const char *name;
-        QStringList templates;
-        QStringList separators;
+        std::vector<std::u16string> templates;
+        std::vector<std::u16string> separators;
     };
     const Row rows[] = {
         {"two templates, three separators", Strings({"00", "00"}), Strings({":", ":", ":"})},
         {"one template", Strings({"00"}), Strings({":"})},
-        {"no separator", Strings({"00", "00"}), QStringList()},
+        {"no separator", Strings({"00", "00"}), std::vector<std::u16string>()},
         {"empty template", Strings({"00", "", "00"}), Strings({":"})},
     };
     for (const Row &row : rows) {
         FieldModel fresh;
-        EXPECT_FALSE(fresh.Setup(row.templates, row.separators, "<", ">")) << row.name;
+        EXPECT_FALSE(fresh.Setup(row.templates, row.separators, u"<", u">")) << row.name;
         EXPECT_EQ(fresh.GetCurrentSegment(), -1) << row.name;
 
         FieldModel laidOut;
-        ASSERT_TRUE(laidOut.Setup(Strings({"00", "00", "00"}), Strings({":"}), "", ""));
+        ASSERT_TRUE(laidOut.Setup(Strings({"00", "00", "00"}), Strings({":"}), u"", u""));
         laidOut.SelectSegment(2);
-        EXPECT_FALSE(laidOut.Setup(row.templates, row.separators, "<", ">")) << row.name;
-        EXPECT_EQ(laidOut.ComposeText(), "00:00:00") << row.name;
+        EXPECT_FALSE(laidOut.Setup(row.templates, row.separators, u"<", u">")) << row.name;
+        EXPECT_EQ(Narrow(laidOut.ComposeText()), "00:00:00") << row.name;
         EXPECT_EQ(laidOut.GetCurrentSegment(), 2) << row.name;
         ExpectRanges(laidOut, {{0, 2}, {3, 5}, {6, 8}});
     }
@@ -59,8 +61,8 @@ TEST(FieldLayout, RefusedLayoutsChangeNothing)
 TEST(FieldLayout, RangesFollowPrefixSeparatorsAndWidths)
 {
     FieldModel field;
-    ASSERT_TRUE(field.Setup(Strings({"00", "00", "00"}), Strings({":"}), "", ""));
-    EXPECT_EQ(field.ComposeText(), "00:00:00");
+    ASSERT_TRUE(field.Setup(Strings({"00", "00", "00"}), Strings({":"}), u"", u""));
+    EXPECT_EQ(Narrow(field.ComposeText()), "00:00:00");
     EXPECT_EQ(field.GetCurrentSegment(), 0);
     ExpectRanges(field, {{0, 2}, {3, 5}, {6, 8}});
     EXPECT_TRUE(field.SelectSegment(1));
@@ -68,13 +70,13 @@ TEST(FieldLayout, RangesFollowPrefixSeparatorsAndWidths)
     EXPECT_FALSE(field.SelectSegment(3));
     EXPECT_EQ(field.GetCurrentRange().nStart, 3);
 
-    ASSERT_TRUE(field.Setup(Strings({"00", "00", "00"}), Strings({":"}), "T", ""));
-    EXPECT_EQ(field.ComposeText(), "T00:00:00");
+    ASSERT_TRUE(field.Setup(Strings({"00", "00", "00"}), Strings({":"}), u"T", u""));
+    EXPECT_EQ(Narrow(field.ComposeText()), "T00:00:00");
     ExpectRanges(field, {{1, 3}, {4, 6}, {7, 9}});
 
     field.SelectSegment(2);
-    ASSERT_TRUE(field.Setup(Strings({"000", "00", "0000"}), Strings({") ", "-"}), "(", "!"));
-    EXPECT_EQ(field.ComposeText(), "(000) 00-0000!");
+    ASSERT_TRUE(field.Setup(Strings({"000", "00", "0000"}), Strings({") ", "-"}), u"(", u"!"));
+    EXPECT_EQ(Narrow(field.ComposeText()), "(000) 00-0000!");
     EXPECT_EQ(field.GetCurrentSegment(), 0);
     ExpectRanges(field, {{1, 4}, {6, 8}, {9, 13}});
 }
@@ -82,19 +84,19 @@ TEST(FieldLayout, RangesFollowPrefixSeparatorsAndWidths)
 TEST(FieldLayout, SegmentTextsAreCutToTheirWidths)
 {
     FieldModel field;
-    ASSERT_TRUE(field.Setup(Strings({"00", "000", "00"}), Strings({"-"}), "", "."));
+    ASSERT_TRUE(field.Setup(Strings({"00", "000", "00"}), Strings({"-"}), u"", u"."));
     EXPECT_TRUE(field.SetSegmentTexts(Strings({"12345", "678", "9", "extra"})));
-    EXPECT_EQ(field.ComposeText(), "12-678-9.");
+    EXPECT_EQ(Narrow(field.ComposeText()), "12-678-9.");
     ExpectRanges(field, {{0, 2}, {3, 6}, {7, 9}});
 
     EXPECT_FALSE(field.SetSegmentTexts(Strings({"ab", "cde"})));
-    EXPECT_EQ(field.ComposeText(), "12-678-9.");
+    EXPECT_EQ(Narrow(field.ComposeText()), "12-678-9.");
 }
 
 TEST(FieldLayout, ClickHitTestGivesASegmentsEndToTheNextSegment)
 {
     FieldModel field;
-    ASSERT_TRUE(field.Setup(Strings({"00", "00", "00"}), Strings({":"}), "", ""));
+    ASSERT_TRUE(field.Setup(Strings({"00", "00", "00"}), Strings({":"}), u"", u""));
     const int expected[] = {0, 0, 0, 1, 1, 2, 2, 2, 2, 2};
     for (int p = 0; p < 10; ++p) {
         field.SelectSegment(p % 2 == 0 ? 1 : 2);
@@ -102,7 +104,7 @@ TEST(FieldLayout, ClickHitTestGivesASegmentsEndToTheNextSegment)
         EXPECT_EQ(field.GetCurrentSegment(), expected[p]) << "position " << p;
     }
 
-    ASSERT_TRUE(field.Setup(Strings({"000", "00", "0000"}), Strings({") ", "-"}), "(", ")"));
+    ASSERT_TRUE(field.Setup(Strings({"000", "00", "0000"}), Strings({") ", "-"}), u"(", u")"));
     // (000) 00-0000)
     const int expectedWide[] = {0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2};
     for (int p = 0; p < 16; ++p) {
@@ -178,7 +180,8 @@ TEST(TextNumber, LeadingIntegerReadsLikeAtoi)
         {"-", 0},   {"99999999999", INT_MAX}, {"-99999999999", INT_MIN},
     };
     for (auto [pszText, nValue] : rows)
-        EXPECT_EQ(LeadingInteger(QString::fromUtf8(pszText)), nValue) << pszText;
+        EXPECT_EQ(LeadingInteger(U16(pszText)), nValue) << pszText;
 }
 
 } // namespace
+} // namespace core

@@ -1,9 +1,12 @@
 // The further masked field kinds: construction, formatting, characters, keys and whole values.
-#include "fieldedit/FieldKinds.h"
+#include "core/fieldedit/FieldKinds.h"
 
+#include <cstdio>
 #include <optional>
 
-#include "fieldedit/TextNumber.h"
+#include "core/fieldedit/TextNumber.h"
+
+namespace core {
 
 namespace {
 
@@ -30,38 +33,58 @@ bool IsEditKey(FieldKey key)
     return key == FieldKey::Back || key == FieldKey::Delete || key == FieldKey::Up || key == FieldKey::Down;
 }
 
-QString FormatReal(double dValue)
+std::u16string FormatReal(double dValue)
 {
-    return dValue < 0 ? QString::asprintf("%+08.2f", dValue) : QString::asprintf(" %07.2f", dValue);
+    char buffer[64];
+    const int nLength = dValue < 0 ? std::snprintf(buffer, sizeof buffer, "%+08.2f", dValue)
+                                   : std::snprintf(buffer, sizeof buffer, " %07.2f", dValue);
+    return Widen(std::string_view(buffer, nLength > 0 ? static_cast<std::size_t>(nLength) : 0));
+}
+
+// A text padded with spaces to at least nWidth characters, or cut to nWidth with bCut.
+std::u16string LeftJustified(std::u16string strText, std::size_t nWidth, bool bCut = false)
+{
+    if (strText.size() < nWidth)
+        strText.append(nWidth - strText.size(), u' ');
+    else if (bCut)
+        strText.resize(nWidth);
+    return strText;
+}
+
+// The largest number of nWidth decimal digits.
+int AllNines(int nWidth)
+{
+    int nValue = 0;
+    for (int i = 0; i < nWidth; ++i)
+        nValue = nValue * 10 + 9;
+    return nValue;
 }
 
 // The groups of a digit string of the given group sizes, or nothing when it is not exactly such digits.
-std::optional<std::vector<int>> SplitDigits(const QString &strDigits, const std::vector<int> &sizes)
+std::optional<std::vector<int>> SplitDigits(const std::u16string &strDigits, const std::vector<int> &sizes)
 {
-    qsizetype nTotal = 0;
+    std::size_t nTotal = 0;
     for (int nSize : sizes)
-        nTotal += nSize;
+        nTotal += static_cast<std::size_t>(nSize);
     if (strDigits.size() != nTotal)
         return std::nullopt;
-    for (QChar c : strDigits) {
+    for (char16_t c : strDigits) {
         if (c < u'0' || c > u'9')
             return std::nullopt;
     }
     std::vector<int> groups;
-    qsizetype nPos = 0;
+    std::size_t nPos = 0;
     for (int nSize : sizes) {
-        groups.push_back(strDigits.mid(nPos, nSize).toInt());
-        nPos += nSize;
+        groups.push_back(LeadingInteger(std::u16string_view(strDigits).substr(nPos, static_cast<std::size_t>(nSize))));
+        nPos += static_cast<std::size_t>(nSize);
     }
     return groups;
 }
 
-QStringList MonthNames()
+FieldTexts MonthNames()
 {
-    return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-            QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-            QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-            QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    return {u"January", u"February", u"March",     u"April",   u"May",      u"June",
+            u"July",    u"August",   u"September", u"October", u"November", u"December"};
 }
 
 } // namespace
@@ -81,16 +104,16 @@ void FormattedField::DrawValues()
 
 // Numbers of fixed digit counts.
 
-DigitGroupsField::DigitGroupsField(std::vector<int> widths, QStringList separators, QString prefix,
+DigitGroupsField::DigitGroupsField(std::vector<int> widths, FieldTexts separators, std::u16string prefix,
                                    std::optional<int> nBack, std::optional<int> nDelete, bool bMoveOn)
     : m_widths(std::move(widths)), m_typed(m_widths.size(), 0), m_nBack(nBack), m_nDelete(nDelete), m_bMoveOn(bMoveOn)
 {
-    QStringList templates;
+    FieldTexts templates;
     for (int nWidth : m_widths) {
-        m_groups.emplace_back(0, QString(nWidth, u'9').toInt(), 1);
-        templates.append(QString(nWidth, u'0'));
+        m_groups.emplace_back(0, AllNines(nWidth), 1);
+        templates.emplace_back(static_cast<std::size_t>(nWidth), u'0');
     }
-    Setup(templates, std::move(separators), std::move(prefix), QString());
+    Setup(templates, std::move(separators), std::move(prefix), u"");
 }
 
 void DigitGroupsField::OnChar(char32_t ch)
@@ -128,12 +151,15 @@ bool DigitGroupsField::SetGroups(const std::vector<int> &values)
     return true;
 }
 
-QString DigitGroupsField::GetDigits() const
+std::u16string DigitGroupsField::GetDigits() const
 {
-    return FormatValues().join(QString());
+    std::u16string strDigits;
+    for (const std::u16string &strGroup : FormatValues())
+        strDigits += strGroup;
+    return strDigits;
 }
 
-bool DigitGroupsField::SetDigits(const QString &strDigits)
+bool DigitGroupsField::SetDigits(const std::u16string &strDigits)
 {
     const auto groups = SplitDigits(strDigits, m_widths);
     return groups && SetGroups(*groups);
@@ -144,39 +170,39 @@ CFieldSegment &DigitGroupsField::Segment(int nIndex)
     return m_groups[nIndex];
 }
 
-QStringList DigitGroupsField::FormatValues() const
+FieldTexts DigitGroupsField::FormatValues() const
 {
-    QStringList values;
+    FieldTexts values;
     for (size_t i = 0; i < m_groups.size(); ++i)
-        values.append(QString::asprintf("%0*d", m_widths[i], static_cast<int>(m_groups[i].GetValue())));
+        values.push_back(FormatInt(m_groups[i], m_widths[i]));
     return values;
 }
 
 // Two two-digit numbers.
 
 NumberPairField::NumberPairField()
-    : DigitGroupsField({2, 2}, {QStringLiteral("/")}, QString(), std::nullopt, 1)
+    : DigitGroupsField({2, 2}, {u"/"}, u"", std::nullopt, 1)
 {
 }
 
 // A three-digit with a two-digit number.
 
 Number32Field::Number32Field()
-    : DigitGroupsField({3, 2}, {QStringLiteral("-")}, QString(), 0, 0)
+    : DigitGroupsField({3, 2}, {u"-"}, u"", 0, 0)
 {
 }
 
 // Digit groups 3-3-4.
 
 Digits334Field::Digits334Field()
-    : DigitGroupsField({3, 3, 4}, {QStringLiteral(") "), QStringLiteral("-")}, QStringLiteral("("), 0, 0)
+    : DigitGroupsField({3, 3, 4}, {u") ", u"-"}, u"(", 0, 0)
 {
 }
 
 // Digit groups 3-2-4.
 
 Digits324Field::Digits324Field()
-    : DigitGroupsField({3, 2, 4}, {QStringLiteral("-")}, QString(), 0, 0, true)
+    : DigitGroupsField({3, 2, 4}, {u"-"}, u"", 0, 0, true)
 {
 }
 
@@ -184,7 +210,7 @@ Digits324Field::Digits324Field()
 
 TextNumberField::TextNumberField()
 {
-    Setup({QString(12, u' '), QStringLiteral("0000")}, {QStringLiteral(" ")}, QString(), QString());
+    Setup({std::u16string(12, u' '), u"0000"}, {u" "}, u"", u"");
 }
 
 void TextNumberField::OnKeyDown(FieldKey key)
@@ -202,7 +228,7 @@ void TextNumberField::OnKeyDown(FieldKey key)
     FormattedField::OnKeyDown(key);
 }
 
-bool TextNumberField::SetValue(const QString &strText, int nNumber)
+bool TextNumberField::SetValue(const std::u16string &strText, int nNumber)
 {
     if (!InRange(m_number, nNumber))
         return false;
@@ -220,16 +246,16 @@ CFieldSegment &TextNumberField::Segment(int nIndex)
     return m_number;
 }
 
-QStringList TextNumberField::FormatValues() const
+FieldTexts TextNumberField::FormatValues() const
 {
-    return {m_text.GetText().leftJustified(12, u' '), FormatInt("%04d", m_number)};
+    return {LeftJustified(m_text.GetText(), 12), FormatInt(m_number, 4)};
 }
 
 // A year with a month.
 
 YearMonthField::YearMonthField()
 {
-    Setup({QStringLiteral("0000"), QStringLiteral("00")}, {QStringLiteral("-")}, QString(), QString());
+    Setup({u"0000", u"00"}, {u"-"}, u"", u"");
 }
 
 void YearMonthField::OnKeyDown(FieldKey key)
@@ -266,9 +292,9 @@ CFieldSegment &YearMonthField::Segment(int nIndex)
     return m_month;
 }
 
-QStringList YearMonthField::FormatValues() const
+FieldTexts YearMonthField::FormatValues() const
 {
-    return {FormatInt("%04d", m_year), FormatInt("%02d", m_month)};
+    return {FormatInt(m_year, 4), FormatInt(m_month, 2)};
 }
 
 // A month name with a day.
@@ -278,12 +304,11 @@ MonthDayField::MonthDayField()
 {
 }
 
-MonthDayField::MonthDayField(QStringList names)
+MonthDayField::MonthDayField(FieldTexts names)
     : m_month(std::move(names))
 {
     m_day.SetValue(1);
-    Setup({m_month.GetText().leftJustified(9, u' ', true), QStringLiteral("01")}, {QStringLiteral(" ")}, QString(),
-          QString());
+    Setup({LeftJustified(m_month.GetText(), 9, true), u"01"}, {u" "}, u"", u"");
 }
 
 void MonthDayField::OnChar(char32_t ch)
@@ -302,7 +327,7 @@ void MonthDayField::OnKeyDown(FieldKey key)
 {
     if (GetCurrentSegment() == 0) {
         if (key == FieldKey::Delete)
-            m_month.SelectName(QStringLiteral("January"));
+            m_month.SelectName(u"January");
         else if (key == FieldKey::Up)
             m_month.SelectNext();
         else if (key == FieldKey::Down)
@@ -332,17 +357,16 @@ CFieldSegment &MonthDayField::Segment(int nIndex)
     return m_day;
 }
 
-QStringList MonthDayField::FormatValues() const
+FieldTexts MonthDayField::FormatValues() const
 {
-    return {m_month.GetText().leftJustified(9, u' '), FormatInt("%02d", m_day)};
+    return {LeftJustified(m_month.GetText(), 9), FormatInt(m_day, 2)};
 }
 
 // A pair of real numbers.
 
 RealPairField::RealPairField()
 {
-    Setup({QStringLiteral(" 0000.00"), QStringLiteral(" 0000.00")}, {QStringLiteral(",")}, QStringLiteral("("),
-          QStringLiteral(")"));
+    Setup({u" 0000.00", u" 0000.00"}, {u","}, u"(", u")");
 }
 
 void RealPairField::OnKeyDown(FieldKey key)
@@ -376,7 +400,9 @@ CFieldSegment &RealPairField::Segment(int nIndex)
     return m_second;
 }
 
-QStringList RealPairField::FormatValues() const
+FieldTexts RealPairField::FormatValues() const
 {
     return {FormatReal(m_first.GetValue()), FormatReal(m_second.GetValue())};
 }
+
+} // namespace core
