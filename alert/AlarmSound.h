@@ -19,8 +19,9 @@ public:
     AlarmSound(const AlarmSound &) = delete;
     AlarmSound &operator=(const AlarmSound &) = delete;
 
-    // Both return at once. Play starts the sound from its beginning; Stop cuts it off. Without a
-    // sound server or a sound theme they do nothing, and standard error says why, once.
+    // Both return at once. Play starts the sound from its beginning; Stop cuts it off. Without
+    // libcanberra, a sound server or a sound theme they do nothing, and standard error says why,
+    // once.
     void Play();
     void Stop();
 

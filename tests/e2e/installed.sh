@@ -40,6 +40,9 @@ start
 read -r x y w h < <(e2e_geometry "$win")
 [ "$w $h" = "$(identify -format '%w %h' "BMP:$bk")" ] || fail "the clock is ${w}x$h, not the size of $bk"
 wait_for 10 test -f "$entry" || fail "no autostart entry at $entry"
+# Only the user may hand the clock a command: its socket grants no one else anything.
+socket_mode=$(stat -c %a "$run"/dovetock-*) || fail "no socket of the clock in $run"
+[ "$socket_mode" = 700 ] || fail "the clock's socket has mode $socket_mode"
 
 # --- "自动启动" removes and writes the entry again; the choice lands in config.ini.
 e2e_tray_menu "$pid" Down Down Down Return

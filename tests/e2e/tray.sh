@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The clock window and its tray icon under icewm: size, opacity, stacking, taskbar and outline; an
 # icon in a tray started after the clock and again after the tray restarts; no file read while
-# idle; the menu: Hide, show again, Exit; a quick click and a drag on the face; a settings file
+# idle; no sound or network library loaded by the start; the menu: Hide, show again, Exit; a quick click and a drag on the face; a settings file
 # that names a position and skins.
 source "$(dirname "$0")/lib.sh"
 
@@ -11,6 +11,10 @@ e2e_keep_one_skin "$prog"
 e2e_start_clock "$prog"
 pid=$E2E_CLOCK_PID
 clock=$E2E_CLOCK_WIN
+# --- The start loads no library the first paint does not need: libcanberra and its codecs come
+# with the first sound, and the single-instance socket needs no network library.
+late=$(grep -oE '/[^ ]*lib(canberra|vorbis|ogg|tdb|ltdl|Qt6Network|gssapi)[^ /]*$' "/proc/$pid/maps" | sort -u || true)
+[ -z "$late" ] || fail "the start loaded $(tr '\n' ' ' <<<"$late")"
 
 # --- The icon appears in a tray started after the clock, and again when the tray restarts.
 e2e_start_wm

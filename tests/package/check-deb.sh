@@ -25,9 +25,10 @@ for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-arphic-uming fonts-ar
   grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 
-# The alarm sound: the theme and libcanberra's sound server backend, installed by default.
+# The alarm sound: the theme, libcanberra (opened at run time) and its sound server backend,
+# installed by default.
 wanted=$(dpkg-deb -f "$deb" Depends Recommends)
-for package in sound-theme-freedesktop libcanberra-pulse; do
+for package in sound-theme-freedesktop libcanberra0 libcanberra-pulse; do
   grep -q "\b$package\b" <<<"$wanted" || fail "neither Depends nor Recommends names $package: $wanted"
 done
 
