@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "alert/AlarmRule.h"
+#include "core/alert/AlarmRule.h"
 #include "alert/AlarmSound.h"
-#include "alert/SnoozeQueue.h"
+#include "core/alert/SnoozeQueue.h"
 
 namespace alert {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "alert/SnoozeQueue.h"
+#include "core/alert/SnoozeQueue.h"
 #include "app/SingleInstance.h"
 #include "platform/AppPaths.h"
 

@@ -18,7 +18,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "alert/TrayTip.h"
+#include "core/alert/TrayTip.h"
 #include "gfx/BitmapFile.h"
 #include "gfx/Dib.h"
 #include "gfx/Shape.h"
@@ -185,7 +185,7 @@ void CClockWnd::CheckReminders(int hour, int minute, int second, platform::Momen
 
 void CClockWnd::UpdateTrayTip(platform::Moment now)
 {
-    SetTrayTip(alert::TrayTipText(m_mapReminders, now, m_alert.Snoozes(), &m_nTipChangesAt));
+    SetTrayTip(QString::fromStdString(alert::TrayTipText(m_mapReminders, now, m_alert.Snoozes(), &m_nTipChangesAt)));
     m_nTipMadeAt = now;
 }
 

@@ -9,7 +9,7 @@
 #include <QThread>
 #include <QtGlobal>
 
-#include "alert/SnoozeQueue.h"
+#include "core/alert/SnoozeQueue.h"
 #include "app/ClockApp.h"
 #include "app/SingleInstance.h"
 

@@ -113,7 +113,9 @@ bool ReminderPopup::Create(const QString &pictureFileName)
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
-    m_rcHome = popup::CentredRect(available, size());
+    const core::Rect home = popup::CentredRect({available.x(), available.y(), available.width(), available.height()},
+                                               {width(), height()});
+    m_rcHome = QRect(home.left, home.top, home.width, home.height);
     move(m_rcHome.topLeft());
     update();
     return bOwnPicture;

@@ -10,7 +10,7 @@
 #include <QWidget>
 
 #include "platform/WindowDrag.h"
-#include "popup/PopupLogic.h"
+#include "core/note/PopupLogic.h"
 
 class QPainter;
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QValidator>
 
+#include "core/sheet/PageRules.h"
+
 class QLineEdit;
 
 class GbkLimitValidator : public QValidator
@@ -27,10 +29,7 @@ public:
 private:
     bool Fits(const QString &text) const;
 
-    int m_nMaxBytes;
-    // What the text may hold at most: bytes (2 for a character without a GBK form) and such
-    // characters; and the text last admitted.
-    int m_nCeilingBytes;
-    int m_nCeilingForeign = 0;
+    GbkLimit m_limit;
+    // The text last admitted.
     QString m_strAdmitted;
 };

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "settings/PageRules.h"
+#include "core/sheet/PageRules.h"
 
 CMyPropertyPage1::CMyPropertyPage1(QWidget *parent)
     : CPropertyPage(QStringLiteral("关于"), QSize(215, 95), parent)
@@ -22,7 +22,7 @@ void CMyPropertyPage1::OnInitDialog()
     icon->setGeometry(QRect(iconRect.topLeft(), QSize(32, 32)));
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
 
-    auto *product = new QLabel(ProductTitle(), this);
+    auto *product = new QLabel(QString::fromStdString(ProductTitle()), this);
     product->setObjectName(QStringLiteral("product"));
     product->setTextFormat(Qt::PlainText);
     product->setGeometry(Dlu(9, 10, 119, 9));

@@ -38,8 +38,14 @@ void CMyPropertyPage2::OnInitDialog()
     if (const ClockAccess *clock = GetClockWnd()) {
         m_comboBackground->addItems(clock->BackgroundNames());
         m_comboClockStyle->addItems(clock->DigitNames());
-        nBackground = PreselectIndex(clock->BackgroundNames(), clock->CurrentBackground());
-        nClockStyle = PreselectIndex(clock->DigitNames(), clock->CurrentDigits());
+        const auto utf8 = [](const QStringList &names) {
+            std::vector<std::string> list;
+            for (const QString &name : names)
+                list.push_back(name.toStdString());
+            return list;
+        };
+        nBackground = PreselectIndex(utf8(clock->BackgroundNames()), clock->CurrentBackground().toStdString());
+        nClockStyle = PreselectIndex(utf8(clock->DigitNames()), clock->CurrentDigits().toStdString());
     }
     m_comboBackground->setCurrentIndex(nBackground);
     m_comboClockStyle->setCurrentIndex(nClockStyle);

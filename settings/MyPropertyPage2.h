@@ -1,7 +1,7 @@
 // CMyPropertyPage2: the Display page, choosing the background and digit skins for the next start.
 #pragma once
 
-#include "settings/PageRules.h"
+#include "core/sheet/PageRules.h"
 #include "settings/PropertyPage.h"
 
 class QComboBox;

@@ -19,7 +19,7 @@
 #include "core/reminders/ReminderRecord.h"
 #include "settings/ClockAccess.h"
 #include "settings/GbkLimitValidator.h"
-#include "settings/PageRules.h"
+#include "core/sheet/PageRules.h"
 
 namespace {
 
@@ -138,7 +138,7 @@ void CMyPropertyPage3::OnModify()
     std::string message;
     if (!clock || !row || !ReadEditor(nHour, nMinute, nSecond, message))
         return;
-    ModifyReminder(clock->Reminders(), row->text(1), nHour, nMinute, nSecond, m_bEnable, message);
+    ModifyReminder(clock->Reminders(), row->text(1).toStdString(), nHour, nMinute, nSecond, m_bEnable, message);
     FillList();
     SaveReminders();
     EnableRowButtons(false);
@@ -150,7 +150,7 @@ void CMyPropertyPage3::OnDelete()
     const QTreeWidgetItem *row = SelectedRow();
     if (!clock || !row)
         return;
-    DeleteReminder(clock->Reminders(), row->text(1));
+    DeleteReminder(clock->Reminders(), row->text(1).toStdString());
     FillList();
     SaveReminders();
     EnableRowButtons(false);
@@ -176,7 +176,8 @@ void CMyPropertyPage3::FillList()
     if (!clock)
         return;
     for (const ReminderRow &row : ReminderRows(clock->Reminders()))
-        new QTreeWidgetItem(m_list, {row.strEnabled, row.strTime, row.strMessage});
+        new QTreeWidgetItem(m_list, {QString::fromStdString(row.strEnabled), QString::fromStdString(row.strTime),
+                                     QString::fromStdString(row.strMessage)});
     FitColumns();
 }
 

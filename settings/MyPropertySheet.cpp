@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "settings/ClockAccess.h"
-#include "settings/PageRules.h"
+#include "core/sheet/PageRules.h"
 
 CMyPropertySheet::CMyPropertySheet(QWidget *owner)
     // No parent window: a dialog transient for a tool window such as the clock brings Weston's
@@ -47,7 +47,7 @@ CMyPropertySheet::CMyPropertySheet(QWidget *owner)
     AddPage(m_page2);
     AddPage(m_page3);
     m_tabs->setCurrentIndex(0);
-    setWindowTitle(ProductTitle());
+    setWindowTitle(QString::fromStdString(ProductTitle()));
 }
 
 CMyPropertySheet::~CMyPropertySheet()
@@ -132,7 +132,11 @@ void CMyPropertySheet::OnInitDialog()
     adjustSize();
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    move(PlaceSheet(m_pClockWnd->ClockPosition(), frameGeometry().size(), area));
+    const QPoint clock = m_pClockWnd->ClockPosition();
+    const QSize sheet = frameGeometry().size();
+    const core::Point at = PlaceSheet({clock.x(), clock.y()}, {sheet.width(), sheet.height()},
+                                      {area.x(), area.y(), area.width(), area.height()});
+    move(at.x, at.y);
 }
 
 QPushButton *CMyPropertySheet::ApplyButton() const

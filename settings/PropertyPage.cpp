@@ -5,7 +5,7 @@
 #include <QShowEvent>
 
 #include "settings/MyPropertySheet.h"
-#include "settings/PageRules.h"
+#include "core/sheet/PageRules.h"
 
 namespace {
 
@@ -75,5 +75,6 @@ ClockAccess *CPropertyPage::GetClockWnd() const
 
 QRect CPropertyPage::Dlu(int x, int y, int cx, int cy) const
 {
-    return DialogUnitsToPixels(QRect(x, y, cx, cy), m_sizeBase);
+    const core::Rect pixels = DialogUnitsToPixels({x, y, cx, cy}, {m_sizeBase.width(), m_sizeBase.height()});
+    return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }

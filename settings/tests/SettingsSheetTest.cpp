@@ -34,7 +34,7 @@
 #include "core/reminders/ReminderStore.h"
 #include "settings/ClockAccess.h"
 #include "settings/MyPropertySheet.h"
-#include "settings/PageRules.h"
+#include "core/sheet/PageRules.h"
 
 namespace {
 

@@ -3,28 +3,25 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include <QPoint>
-#include <QRect>
-#include <QSize>
-#include <QString>
-#include <QStringList>
+#include "core/note/Geometry.h"
 
 class ReminderMap;
 class ReminderRecord;
 
-// The product line; also the title of the settings sheet.
-QString ProductTitle();
+// The product line, in UTF-8; also the title of the settings sheet.
+std::string ProductTitle();
 
 // --- Time reminders page ---
 
-// One row of the reminder list: "是" or "否", the time HH:MM:SS (the last 8 characters of the
-// key) and the message.
+// One row of the reminder list, in UTF-8: "是" or "否", the time HH:MM:SS (the last 8 characters
+// of the key) and the message.
 struct ReminderRow {
-    QString strEnabled;
-    QString strTime;
-    QString strMessage;
+    std::string strEnabled;
+    std::string strTime;
+    std::string strMessage;
 };
 
 // True when a comes before b by hour, then minute, then second.
@@ -46,7 +43,7 @@ struct ReminderColumns {
 ReminderColumns ReminderColumnWidths(int viewWidth, int enabledNeed, int timeNeed);
 
 // The key of a page reminder whose list row shows `time` (HH:MM:SS): "1971:01:01:" + time.
-std::string KeyOfRowTime(const QString &time);
+std::string KeyOfRowTime(std::string_view time);
 
 enum class AddResult { Added, Duplicate };
 
@@ -56,18 +53,39 @@ AddResult AddReminder(ReminderMap &map, int hour, int minute, int second, bool e
 
 // Replaces the reminder of the selected row (shown time `selectedTime`) by a daily reminder with
 // the given values; a reminder already at the new time is replaced too.
-void ModifyReminder(ReminderMap &map, const QString &selectedTime, int hour, int minute,
+void ModifyReminder(ReminderMap &map, std::string_view selectedTime, int hour, int minute,
                     int second, bool enabled, const std::string &message);
 
 // Removes the page reminder whose row shows `selectedTime`; false when the map holds none under
 // that key (as for records dated other than 1971-01-01).
-bool DeleteReminder(ReminderMap &map, const QString &selectedTime);
+bool DeleteReminder(ReminderMap &map, std::string_view selectedTime);
+
+// The limit on a reminder message as it is typed: its GBK form may have at most `maxBytes`
+// bytes, and it may hold no character without a GBK form. A text admitted from elsewhere (a
+// stored message) that is longer, or holds such characters, raises the ceiling to itself: from
+// then on the text may get shorter, never longer. Texts are UTF-8.
+class GbkLimit
+{
+public:
+    explicit GbkLimit(int maxBytes);
+
+    bool Fits(std::string_view utf8) const;
+    // Takes `utf8` as the text now standing; the ceiling becomes the larger of the limit and it.
+    void Admit(std::string_view utf8);
+
+private:
+    int m_nMaxBytes;
+    // What the text may hold at most: bytes (2 for a character without a GBK form) and such
+    // characters.
+    int m_nCeilingBytes;
+    int m_nCeilingForeign = 0;
+};
 
 // --- Display page ---
 
-// Index of the name equal to `current` without regard to letter case; the last of several
-// matches; -1 when none matches.
-int PreselectIndex(const QStringList &names, const QString &current);
+// Index of the name (UTF-8) equal to `current` without regard to letter case (of the Latin,
+// Greek and Cyrillic letters); the last of several matches; -1 when none matches.
+int PreselectIndex(const std::vector<std::string> &names, std::string_view current);
 
 // The skin choice of the Display page: the selections last loaded or applied and whether the
 // user has since accepted a different pair.
@@ -98,8 +116,8 @@ private:
 
 // Top-left corner of the sheet: at the clock's left edge and 100 pixels below its top, pulled
 // back inside `screen` at the right and bottom edges only.
-QPoint PlaceSheet(QPoint clock, QSize sheet, const QRect &screen);
+core::Point PlaceSheet(core::Point clock, core::Size sheet, const core::Rect &screen);
 
 // A rectangle given in dialog units, in pixels for a font whose base units are `base` (average
 // letter width, line height).
-QRect DialogUnitsToPixels(const QRect &dlu, QSize base);
+core::Rect DialogUnitsToPixels(const core::Rect &dlu, core::Size base);

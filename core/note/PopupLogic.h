@@ -2,12 +2,11 @@
 // the lines of the message.
 #pragma once
 
-#include <QRect>
-#include <QSize>
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/note/Geometry.h"
 
 namespace popup {
 
@@ -41,7 +40,7 @@ struct CloseCountdown {
 
 // The home rectangle of a window of `size` centred in the available area `available`: each half
 // is taken separately, rounded toward zero.
-QRect CentredRect(const QRect &available, const QSize &size);
+core::Rect CentredRect(const core::Rect &available, const core::Size &size);
 
 // The message box of a note in cells of its font: a GBK byte is one cell (9 pixels), a double-byte
 // character two; the 110 x 57 pixel box holds three lines of 12 cells, 18 pixels apart.

@@ -1,5 +1,5 @@
 // The jiggle step, the closing countdown, the centring and the message lines of a reminder popup.
-#include "popup/PopupLogic.h"
+#include "core/note/PopupLogic.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -38,11 +38,11 @@ bool CloseCountdown::Tick()
     return true;
 }
 
-QRect CentredRect(const QRect &available, const QSize &size)
+core::Rect CentredRect(const core::Rect &available, const core::Size &size)
 {
-    const int left = available.left() + available.width() / 2 - size.width() / 2;
-    const int top = available.top() + available.height() / 2 - size.height() / 2;
-    return QRect(left, top, size.width(), size.height());
+    const int left = available.left + available.width / 2 - size.width / 2;
+    const int top = available.top + available.height / 2 - size.height / 2;
+    return {left, top, size.width, size.height};
 }
 
 } // namespace popup

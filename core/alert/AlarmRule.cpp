@@ -1,5 +1,5 @@
 // The alarm's play, repeat and stop rule.
-#include "alert/AlarmRule.h"
+#include "core/alert/AlarmRule.h"
 
 namespace alert {
 

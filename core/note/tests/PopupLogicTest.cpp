@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Gbk.h"
-#include "popup/PopupLogic.h"
+#include "core/files/Gbk.h"
+#include "core/note/PopupLogic.h"
 
 namespace {
 
@@ -49,18 +49,19 @@ TEST(CloseCountdown, ClosesOnTheTwentyFirstTickAfterTheLastClick)
 
 TEST(CentredRect, HalvesRoundedTowardZero)
 {
-    EXPECT_EQ(popup::CentredRect(QRect(0, 0, 1024, 738), QSize(122, 130)), QRect(451, 304, 122, 130));
+    using core::Rect, core::Size;
+    EXPECT_EQ(popup::CentredRect(Rect{0, 0, 1024, 738}, Size{122, 130}), (Rect{451, 304, 122, 130}));
 
     // Odd sizes: 1023 / 2 = 511, 121 / 2 = 60; an area that starts right of and below panels.
-    EXPECT_EQ(popup::CentredRect(QRect(48, 30, 1023, 767), QSize(121, 131)), QRect(48 + 451, 30 + 383 - 65, 121, 131));
+    EXPECT_EQ(popup::CentredRect(Rect{48, 30, 1023, 767}, Size{121, 131}), (Rect{48 + 451, 30 + 383 - 65, 121, 131}));
     // A window larger than the area sticks out on both sides.
-    EXPECT_EQ(popup::CentredRect(QRect(0, 0, 100, 100), QSize(301, 300)), QRect(-100, -100, 301, 300));
+    EXPECT_EQ(popup::CentredRect(Rect{0, 0, 100, 100}, Size{301, 300}), (Rect{-100, -100, 301, 300}));
 }
 
 // The rows are written in UTF-8, apart from bytes that are not whole GBK characters.
 std::string Gbk(const std::string &text)
 {
-    return platform::ToGbk(QString::fromStdString(text)).value_or(text);
+    return core::Utf8ToGbk(text).value_or(text);
 }
 
 struct LinesRow {
@@ -99,7 +100,7 @@ TEST(MessageLines, BreaksFillsAndEndsWithAnEllipsis)
     for (const LinesRow &row : rows) {
         std::vector<std::string> got = popup::MessageLines(Gbk(row.message), popup::kMessageColumns, row.maxLines);
         for (std::string &line : got)
-            line = platform::FromGbk(line).toStdString();
+            line = core::GbkToUtf8(line);
         EXPECT_EQ(got, row.lines) << row.what;
     }
 }

@@ -1,16 +1,15 @@
 // The alarm's repeat and stop rule, the snooze queue over simulated seconds, the tooltip text.
 #include <gtest/gtest.h>
 
-#include <QDateTime>
-
 #include <cstdint>
+#include <cstdio>
 #include <map>
 #include <memory>
 
-#include "alert/AlarmRule.h"
-#include "alert/SnoozeQueue.h"
-#include "alert/TrayTip.h"
-#include "platform/Gbk.h"
+#include "core/alert/AlarmRule.h"
+#include "core/alert/SnoozeQueue.h"
+#include "core/alert/TrayTip.h"
+#include "core/files/Gbk.h"
 
 namespace {
 
@@ -25,7 +24,12 @@ struct Step {
 
 TEST(AlarmRule, PlaysOnceForAllPopupsRepeatsAndStops)
 {
-    const std::map<std::string, std::vector<Step>> runs{
+    // Ticked at the clock's check rate (every 250 ms) for 20 s: the sound starts again only once
+    // each repeat period.
+    std::vector<Step> checked{{Open, 'A', 0, Action::Play}};
+    for (std::int64_t ms = 250; ms <= 20000; ms += 250)
+        checked.push_back({Tick, 0, ms, ms % alert::AlarmRule::RepeatMs == 0 ? Action::Play : Action::None});
+    std::map<std::string, std::vector<Step>> runs{{"ticked at the check rate", checked},
         {"two popups, click one, then the other",
          {{Open, 'A', 0, Action::Play}, {Open, 'B', 1000, Action::None}, {Tick, 0, 6499, Action::None},
           {Tick, 0, 6500, Action::Play}, {Quiet, 'A', 7000, Action::None}, {Quiet, 'A', 7100, Action::None},
@@ -69,7 +73,7 @@ TEST(SnoozeQueue, FiresEachAtItsSecondAndExitDropsThem)
 
 std::string Gbk(const char *text)
 {
-    return platform::ToGbk(QString::fromUtf8(text)).value();
+    return core::Utf8ToGbk(text).value();
 }
 
 TEST(SnoozeText, CarriesEveryByteAndRefusesBadText)
@@ -104,25 +108,29 @@ TEST(TrayTip, NamesTheNextReminderAcrossMidnight)
     struct Row {
         const char *now; // local (UTC) "yyyy-MM-dd hh:mm:ss"
         std::vector<std::tuple<int, int, int, int, int>> reminders; // hour, minute, second, enabled, kind
-        platform::Moment snoozeAfter; // seconds after now, 0 for none
+        std::vector<std::pair<platform::Moment, const char *>> snoozes; // seconds after now, message
         const char *expected;
     };
     const std::vector<Row> rows{
-        {"2026-12-07 06:00:00", {}, 0, "12月7日 星期一 · 没有提醒"},
-        {"2026-12-07 06:00:00", {{7, 5, 0, 1, 1}}, 0, "12月7日 星期一 · 下一个提醒 07:05:00 该起床了"},
-        {"2026-12-07 07:05:00", {{7, 5, 0, 1, 1}}, 0, "12月7日 星期一 · 下一个提醒 明天 07:05:00 该起床了"},
-        {"2026-12-31 23:59:59", {{0, 0, 0, 1, 1}, {7, 5, 0, 1, 1}}, 0,
+        {"2026-12-07 06:00:00", {}, {}, "12月7日 星期一 · 没有提醒"},
+        {"2026-12-07 06:00:00", {{7, 5, 0, 1, 1}}, {}, "12月7日 星期一 · 下一个提醒 07:05:00 该起床了"},
+        {"2026-12-07 07:05:00", {{7, 5, 0, 1, 1}}, {}, "12月7日 星期一 · 下一个提醒 明天 07:05:00 该起床了"},
+        {"2026-12-31 23:59:59", {{0, 0, 0, 1, 1}, {7, 5, 0, 1, 1}}, {},
          "12月31日 星期四 · 下一个提醒 明天 00:00:00 该起床了"},
-        {"2027-01-01 00:00:00", {{0, 0, 0, 1, 1}, {7, 5, 0, 1, 1}}, 0, "1月1日 星期五 · 下一个提醒 07:05:00 该起床了"},
-        {"2026-12-07 06:00:00", {{7, 5, 0, 0, 1}, {8, 0, 0, 1, 0}, {5, 0, 0, 1, 0}, {6, 30, 0, 1, 7}}, 0,
+        {"2027-01-01 00:00:00", {{0, 0, 0, 1, 1}, {7, 5, 0, 1, 1}}, {}, "1月1日 星期五 · 下一个提醒 07:05:00 该起床了"},
+        {"2026-12-07 06:00:00", {{7, 5, 0, 0, 1}, {8, 0, 0, 1, 0}, {5, 0, 0, 1, 0}, {6, 30, 0, 1, 7}}, {},
          "12月7日 星期一 · 下一个提醒 08:00:00 该起床了"},
-        {"2026-12-07 23:58:00", {{7, 5, 0, 1, 1}}, 120, "12月7日 星期一 · 下一个提醒 明天 00:00:00 再说"},
-        {"2026-12-07 23:58:00", {{23, 59, 0, 1, 1}}, 120, "12月7日 星期一 · 下一个提醒 23:59:00 该起床了"},
+        {"2026-12-07 23:58:00", {{7, 5, 0, 1, 1}}, {{120, "再说"}}, "12月7日 星期一 · 下一个提醒 明天 00:00:00 再说"},
+        {"2026-12-07 23:58:00", {{23, 59, 0, 1, 1}}, {{120, "再说"}}, "12月7日 星期一 · 下一个提醒 23:59:00 该起床了"},
+        // Of two snoozes the earlier is named, whichever was put off first.
+        {"2026-12-07 06:00:00", {}, {{600, "晚的"}, {300, "早的"}}, "12月7日 星期一 · 下一个提醒 06:05:00 早的"},
+        // A snooze two days ahead (the clock left running) reads its date, not "明天".
+        {"2026-12-30 23:00:00", {}, {{2 * 86400, "再说"}}, "12月30日 星期三 · 下一个提醒 1月1日 23:00:00 再说"},
     };
     for (const Row &row : rows) {
-        const QDateTime local = QDateTime::fromString(QString::fromLatin1(row.now), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-        const platform::Moment now = platform::FromLocal(local.date().year(), local.date().month(), local.date().day(),
-                                                         local.time().hour(), local.time().minute(), local.time().second());
+        int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+        ASSERT_EQ(std::sscanf(row.now, "%d-%d-%d %d:%d:%d", &year, &month, &day, &hour, &minute, &second), 6);
+        const platform::Moment now = platform::FromLocal(year, month, day, hour, minute, second);
         ReminderMap map;
         int n = 0;
         for (const auto &[hour, minute, second, enabled, kind] : row.reminders) {
@@ -131,11 +139,11 @@ TEST(TrayTip, NamesTheNextReminderAcrossMidnight)
             map.Insert(std::move(record));
         }
         alert::SnoozeQueue snoozes;
-        if (row.snoozeAfter)
-            snoozes.Add(Gbk("再说"), now + row.snoozeAfter);
+        for (const auto &[after, message] : row.snoozes)
+            snoozes.Add(Gbk(message), now + after);
         platform::Moment changesAt = 0;
-        const QString text = alert::TrayTipText(map, now, snoozes, &changesAt);
-        EXPECT_EQ(text.toStdString(), row.expected) << row.now;
+        const std::string text = alert::TrayTipText(map, now, snoozes, &changesAt);
+        EXPECT_EQ(text, row.expected) << row.now;
         // The text reads the same up to the moment given, and differently from it on.
         ASSERT_GT(changesAt, now) << row.now;
         for (platform::Moment at = now + 1; at < changesAt; at = at + 61 < changesAt - 1 ? at + 61 : at + 1)

@@ -1,5 +1,5 @@
 // The snooze queue, ordered by due moment, and the text form of a snooze.
-#include "alert/SnoozeQueue.h"
+#include "core/alert/SnoozeQueue.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,12 +1,12 @@
 // Builds the tray tooltip from the reminders, the moment and the snoozes.
-#include "alert/TrayTip.h"
-
-#include <QDate>
+#include "core/alert/TrayTip.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <optional>
 
-#include "platform/Gbk.h"
+#include "core/files/Gbk.h"
 
 namespace alert {
 
@@ -29,27 +29,28 @@ std::optional<platform::Moment> NextDue(const ReminderRecord &record, const plat
     return platform::FromLocal(today.year, today.month, today.day + 1, record.hour, record.minute, record.second);
 }
 
-QDate DateOf(const platform::LocalFields &fields)
+std::chrono::sys_days DateOf(const platform::LocalFields &fields)
 {
-    return QDate(fields.year, fields.month, fields.day);
+    return std::chrono::year_month_day(std::chrono::year(fields.year),
+                                       std::chrono::month(static_cast<unsigned>(fields.month)),
+                                       std::chrono::day(static_cast<unsigned>(fields.day)));
 }
 
-QString DayText(const platform::LocalFields &fields)
+std::string DayText(const platform::LocalFields &fields)
 {
-    return QStringLiteral("%1月%2日").arg(fields.month).arg(fields.day);
+    return std::to_string(fields.month) + "月" + std::to_string(fields.day) + "日";
 }
 
 } // namespace
 
-QString TrayTipText(const ReminderMap &reminders, platform::Moment now, const SnoozeQueue &snoozes,
-                    platform::Moment *changesAt)
+std::string TrayTipText(const ReminderMap &reminders, platform::Moment now, const SnoozeQueue &snoozes,
+                        platform::Moment *changesAt)
 {
-    static const QString weekdays[] = {QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"),
-                                       QStringLiteral("四"), QStringLiteral("五"), QStringLiteral("六"),
-                                       QStringLiteral("日")};
+    static const char *const weekdays[] = {"一", "二", "三", "四", "五", "六", "日"};
     const platform::LocalFields today = platform::ToLocal(now);
-    const QDate date = DateOf(today);
-    const QString head = QStringLiteral("%1 星期%2 · ").arg(DayText(today), weekdays[date.dayOfWeek() - 1]);
+    const std::chrono::sys_days date = DateOf(today);
+    const std::string head =
+        DayText(today) + " 星期" + weekdays[std::chrono::weekday(date).iso_encoding() - 1] + " · ";
 
     std::optional<platform::Moment> next;
     const std::string *message = nullptr;
@@ -69,17 +70,14 @@ QString TrayTipText(const ReminderMap &reminders, platform::Moment now, const Sn
         *changesAt = std::max(now + 1, next && *next < midnight ? *next : midnight);
     }
     if (!next)
-        return head + QStringLiteral("没有提醒");
+        return head + "没有提醒";
 
     const platform::LocalFields at = platform::ToLocal(*next);
-    const qint64 days = date.daysTo(DateOf(at));
-    const QString when = days == 0 ? QString() : days == 1 ? QStringLiteral("明天 ") : DayText(at) + QLatin1Char(' ');
-    return head + QStringLiteral("下一个提醒 %1%2:%3:%4 %5")
-                      .arg(when)
-                      .arg(at.hour, 2, 10, QLatin1Char('0'))
-                      .arg(at.minute, 2, 10, QLatin1Char('0'))
-                      .arg(at.second, 2, 10, QLatin1Char('0'))
-                      .arg(platform::FromGbk(*message));
+    const auto days = (DateOf(at) - date).count();
+    const std::string when = days == 0 ? std::string() : days == 1 ? std::string("明天 ") : DayText(at) + ' ';
+    char clock[40];
+    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", at.hour, at.minute, at.second);
+    return head + "下一个提醒 " + when + clock + ' ' + core::GbkToUtf8(*message);
 }
 
 } // namespace alert
