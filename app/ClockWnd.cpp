@@ -19,10 +19,8 @@
 #include <climits>
 
 #include "core/alert/TrayTip.h"
-#include "gfx/BitmapFile.h"
-#include "gfx/Dib.h"
-#include "gfx/Shape.h"
-#include "gfx/SkinCatalogue.h"
+#include "core/pictures/SkinCatalogue.h"
+#include "gfx/QtPictures.h"
 #include "platform/Gbk.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramDir.h"
@@ -90,8 +88,8 @@ void CClockWnd::Create(const QString &windowName)
 
     // Only skins that show are offered in the settings; a damaged one is named in the log when
     // it is configured.
-    m_arrBkNames = UsableSkins(ListSkinFiles(m_paths.SkinDirectories(), QStringLiteral("BK")), QStringLiteral("BK"));
-    m_arrNumNames = UsableSkins(ListSkinFiles(m_paths.SkinDirectories(), QStringLiteral("NUM")), QStringLiteral("NUM"));
+    m_arrBkNames = m_paths.UsableSkins(QStringLiteral("BK"));
+    m_arrNumNames = m_paths.UsableSkins(QStringLiteral("NUM"));
 
     m_strBkPath = ChooseSkin(m_strBkName, m_arrBkNames, QStringLiteral("BK"),
                              FallbackBackgroundPath(), "background");
@@ -99,7 +97,7 @@ void CClockWnd::Create(const QString &windowName)
                               FallbackDigitsPath(), "digit");
 
     // The chosen background has passed the same header checks, so its size is usable.
-    const CDib dib(m_strBkPath);
+    const core::CDib dib = gfx::OpenDib(m_strBkPath);
 
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -135,16 +133,23 @@ QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QSt
                               const QString &fallbackPath, const char *kind)
 {
     QStringList refused;
-    const auto usable = [&extension, &refused](const QString &path) {
-        const bool ok = IsUsableSkin(path, extension);
+    const std::string ext = extension.toStdString();
+    const auto usable = [&ext, &refused](const std::filesystem::path &file) {
+        const bool ok = core::IsUsableSkin(file, ext);
+        const QString path = gfx::QtPath(file);
         if (!ok && !refused.contains(path))
             refused.append(path);
         return ok;
     };
-    const int start = names.isEmpty() ? 0 : RandomIndex(0, static_cast<int>(names.size()) - 1);
-    const std::optional<SkinPick> pick = PickSkin([this, &extension](const QString &skin) { return m_paths.SkinFile(skin, extension); },
-                                                  names, name, extension, start, usable);
-    const QString instead = pick ? QStringLiteral("taking %1").arg(pick->path) : QStringLiteral("using the built-in skin");
+    std::vector<std::string> listed;
+    for (const QString &skin : names)
+        listed.push_back(skin.toStdString());
+    const int start = names.isEmpty() ? 0 : core::RandomIndex(0, static_cast<int>(names.size()) - 1);
+    const std::optional<core::SkinPick> pick = core::PickSkin(
+        [this, &extension](const std::string &skin) { return platform::FsPath(m_paths.SkinFile(QString::fromStdString(skin), extension)); },
+        listed, name.toStdString(), ext, start, usable);
+    const QString pickPath = pick ? gfx::QtPath(pick->path) : QString();
+    const QString instead = pick ? QStringLiteral("taking %1").arg(pickPath) : QStringLiteral("using the built-in skin");
     for (const QString &path : refused)
         platform::LogProblem(QStringLiteral("%1 %2 is not a usable picture; %3").arg(QLatin1String(kind), path, instead));
     if (!name.isEmpty() && m_paths.SkinFile(name, extension).isEmpty())
@@ -152,8 +157,8 @@ QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QSt
     if (!pick && refused.isEmpty())
         platform::LogProblem(QStringLiteral("no %1 skin (*.%2) in %3; using the built-in skin")
                                  .arg(QLatin1String(kind), extension, m_paths.SkinDirectories().join(QStringLiteral(", "))));
-    name = pick ? pick->name : QString();
-    return pick ? pick->path : fallbackPath;
+    name = pick ? QString::fromStdString(pick->name) : QString();
+    return pick ? pickPath : fallbackPath;
 }
 
 void CClockWnd::LoadReminders()

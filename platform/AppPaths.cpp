@@ -6,7 +6,9 @@
 
 #include <unistd.h>
 
-#include "gfx/SkinCatalogue.h"
+#include "core/pictures/SkinCatalogue.h"
+#include "gfx/QtPictures.h"
+#include "platform/IniFile.h"
 #include "platform/AutoStart.h"
 #include "platform/ProgramDir.h"
 
@@ -88,26 +90,45 @@ QString AppPaths::DataFile(const QString &fileName) const
     return m_arrSkinDirs.last() + QLatin1Char('/') + fileName;
 }
 
+std::vector<std::filesystem::path> AppPaths::SkinFolders() const
+{
+    std::vector<std::filesystem::path> folders;
+    for (const QString &dir : m_arrSkinDirs)
+        folders.push_back(FsPath(dir));
+    return folders;
+}
+
 QStringList AppPaths::Skins(const QString &extension) const
 {
     QStringList names;
-    for (const SkinPick &skin : ListSkinFiles(m_arrSkinDirs, extension))
-        names.append(skin.name);
+    for (const core::SkinPick &skin : core::ListSkinFiles(SkinFolders(), extension.toStdString()))
+        names.append(QString::fromStdString(skin.name));
+    return names;
+}
+
+QStringList AppPaths::UsableSkins(const QString &extension) const
+{
+    QStringList names;
+    const std::string ext = extension.toStdString();
+    for (const std::string &name : core::UsableSkins(core::ListSkinFiles(SkinFolders(), ext), ext))
+        names.append(QString::fromStdString(name));
     return names;
 }
 
 QString AppPaths::SkinFolder(const QString &name, const QString &extension) const
 {
     for (qsizetype i = 0; i + 1 < m_arrSkinDirs.size(); ++i) {
-        if (EnumSkins(m_arrSkinDirs[i], extension).contains(name, Qt::CaseInsensitive))
-            return m_arrSkinDirs[i];
+        for (const std::string &skin : core::EnumSkins(FsPath(m_arrSkinDirs[i]), extension.toStdString())) {
+            if (core::SameSkinName(skin, name.toStdString()))
+                return m_arrSkinDirs[i];
+        }
     }
     return m_arrSkinDirs.last();
 }
 
 QString AppPaths::SkinFile(const QString &name, const QString &extension) const
 {
-    return FindSkinFile(SkinFolder(name, extension), name, extension);
+    return gfx::QtPath(core::FindSkinFile(FsPath(SkinFolder(name, extension)), name.toStdString(), extension.toStdString()));
 }
 
 } // namespace platform

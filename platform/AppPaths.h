@@ -2,6 +2,9 @@
 // copy), or in the shared and per-user folders of an installed program.
 #pragma once
 
+#include <filesystem>
+#include <vector>
+
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +38,7 @@ public:
     const QString &AutostartFolder() const { return m_strAutostart; }
     // Skin folders in the order they are searched: the user's before the shipped one.
     const QStringList &SkinDirectories() const { return m_arrSkinDirs; }
+    std::vector<std::filesystem::path> SkinFolders() const;
 
     // A file of the configuration folder: folder, "/", name.
     QString ConfigFile(const QString &name) const;
@@ -45,6 +49,8 @@ public:
     // Skin names of the given extension in all skin folders; a name found in an earlier folder
     // hides the same name (ignoring letter case) in later ones.
     QStringList Skins(const QString &extension) const;
+    // The names of Skins whose files are pictures the clock can show.
+    QStringList UsableSkins(const QString &extension) const;
     // The folder a named skin is taken from: the first one that lists it, else the last one.
     QString SkinFolder(const QString &name, const QString &extension) const;
     // The file of a named skin (letter case aside) in its folder; empty when there is none.

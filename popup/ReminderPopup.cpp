@@ -13,9 +13,7 @@
 #include <QTextLayout>
 #include <QTimerEvent>
 
-#include "gfx/BitmapFile.h"
-#include "gfx/Dib.h"
-#include "gfx/Shape.h"
+#include "gfx/QtPictures.h"
 #include "platform/Gbk.h"
 #include "platform/ProgramDir.h"
 #include "platform/TaskbarHint.h"
@@ -47,7 +45,7 @@ QString WhyUnusable(const QString &path)
 // a picture of one colour would show as a plain rectangle.
 bool ReadPicture(const QString &path, QImage &picture)
 {
-    const CDib dib(path);
+    const core::CDib dib = gfx::OpenDib(path);
     return dib.IsLoaded() && LoadBitmapFile(path, picture) && !OutlineRegion(picture).isEmpty();
 }
 

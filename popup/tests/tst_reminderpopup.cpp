@@ -6,8 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "gfx/BitmapFile.h"
-#include "gfx/tests/BmpWriter.h"
+#include "core/pictures/tests/BmpWriter.h"
+#include "gfx/QtPictures.h"
+#include "platform/IniFile.h"
 #include "platform/UserMessage.h"
 #include "popup/ReminderPopup.h"
 #include "res/Resources.h"
@@ -80,7 +81,7 @@ QString TestReminderPopup::Picture()
             image.setPixel(x, y, y < 60 ? qRgb(200, 200, 200) : qRgb(255, 255, 255));
     image.setPixel(60, 30, kMagenta);
     const QString path = m_dir.filePath(ReminderPopup::PictureFileName());
-    return testbmp::Write(path, testbmp::From(image)) ? path : QString();
+    return testbmp::Write(platform::FsPath(path), testbmp::From(gfx::FromImage(image))) ? path : QString();
 }
 
 void TestReminderPopup::windowShapeAndPlace()
@@ -201,7 +202,7 @@ void TestReminderPopup::unusablePictureFallsBackToBuiltIn()
     text.close();
     QImage plain(122, 130, QImage::Format_RGB32);
     plain.fill(Qt::white);
-    QVERIFY(testbmp::Write(m_dir.filePath(QStringLiteral("plain.MSG")), testbmp::From(plain)));
+    QVERIFY(testbmp::Write(platform::FsPath(m_dir.filePath(QStringLiteral("plain.MSG"))), testbmp::From(gfx::FromImage(plain))));
 
     for (const char *name : {"missing.MSG", "text.MSG", "plain.MSG"}) {
         m_messages.clear();

@@ -9,9 +9,7 @@
 #include <QPixmap>
 #include <QtTest>
 
-#include "gfx/BitmapFile.h"
-#include "gfx/Dib.h"
-#include "gfx/Shape.h"
+#include "gfx/QtPictures.h"
 #include "res/Resources.h"
 
 namespace {
@@ -124,7 +122,7 @@ private slots:
             QImage loaded;
             QVERIFY2(!expected.isNull() && LoadBitmapFile(path, loaded), qPrintable(path));
             QVERIFY2(loaded.convertToFormat(QImage::Format_RGB32) == expected, qPrintable(path));
-            const CDib dib(path);
+            const core::CDib dib = gfx::OpenDib(path);
             QVERIFY2(dib.IsLoaded(), qPrintable(path));
             QCOMPARE(QSize(dib.Width(), dib.Height()), expected.size());
             QCOMPARE(dib.ColorCount(), 0);

@@ -26,7 +26,7 @@
 #include <QFileInfo>
 #include <QString>
 
-#include "gfx/tests/BmpWriter.h"
+#include "core/pictures/tests/BmpWriter.h"
 #include "platform/IniFile.h"
 #include "core/time/LocalTime.h"
 #include "core/reminders/ReminderStore.h"
@@ -235,11 +235,11 @@ bool WritePicture(const QString &path, long width, long height)
     } else if (width * rows > 1000000) {
         // Run-length data with only the end mark: every pixel keeps colour 0.
         layout = {.width = layout.width, .height = layout.height, .bitCount = 8, .compression = 1, .clrUsed = 2,
-                  .sizeImage = 2, .palette = {qRgb(128, 128, 128), qRgb(0, 0, 0)}, .rawBits = {0, 1}};
+                  .sizeImage = 2, .palette = {core::Rgb(128, 128, 128), core::Rgb(0, 0, 0)}, .rawBits = {0, 1}};
     } else {
         layout.pixel = [](int, int) { return 0x808080u; };
     }
-    return testbmp::Write(path, testbmp::Make(layout));
+    return testbmp::Write(platform::FsPath(path), testbmp::Make(layout));
 }
 
 int Usage()

@@ -5,12 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
-#include "gfx/BitmapFile.h"
-#include "gfx/Dib.h"
-#include "gfx/tests/PictureFixture.h"
-#include "platform/UserMessage.h"
+#include "core/pictures/BitmapFile.h"
+#include "core/pictures/Dib.h"
+#include "core/pictures/tests/PictureFixture.h"
 
 namespace {
 
@@ -20,16 +17,14 @@ protected:
     // Both readers refuse the file quietly and hand out nothing.
     void ExpectRefused(const std::vector<std::uint8_t> &bytes)
     {
-        const QString path = Save(bytes);
-        CDib dib(path);
+        const std::filesystem::path path = Save(bytes);
+        core::CDib dib(path);
         EXPECT_FALSE(dib.IsLoaded());
+        EXPECT_FALSE(dib.NotBitmap());
         EXPECT_EQ(dib.Width(), 0);
         EXPECT_EQ(dib.Height(), 0);
         EXPECT_EQ(dib.Bits(), nullptr);
-        QImage image(3, 3, QImage::Format_RGB32);
-        EXPECT_FALSE(LoadBitmapFile(path, image));
-        EXPECT_TRUE(image.isNull());
-        EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(u'\n').toStdString();
+        EXPECT_FALSE(core::LoadBitmapFile(path));
     }
 };
 
@@ -37,7 +32,7 @@ protected:
 std::vector<std::uint8_t> RunLengthPicture(int width, int height)
 {
     return testbmp::Make({.width = width, .height = height, .bitCount = 8, .compression = 1, .clrUsed = 2,
-                          .sizeImage = 2, .palette = {qRgb(10, 20, 30), qRgb(0, 0, 0)}, .rawBits = {0, 1}});
+                          .sizeImage = 2, .palette = {core::Rgb(10, 20, 30), core::Rgb(0, 0, 0)}, .rawBits = {0, 1}});
 }
 
 TEST_F(PictureSizeTest, EmptyNegativeAndOverlongSizesAreRefused)
@@ -64,24 +59,25 @@ TEST_F(PictureSizeTest, HugePicturesAreRefusedBeforeAnythingIsAllocated)
     ExpectRefused(RunLengthPicture(10000, 10000));
     std::vector<std::uint8_t> rows(static_cast<std::size_t>((10000 + 31) / 32 * 4) * 10000, 0);
     ExpectRefused(testbmp::Make({.width = 10000, .height = 10000, .bitCount = 1,
-                                 .palette = {qRgb(0, 0, 0), qRgb(255, 255, 255)}, .rawBits = rows}));
+                                 .palette = {core::Rgb(0, 0, 0), core::Rgb(255, 255, 255)}, .rawBits = rows}));
     ExpectRefused(testbmp::Make({.width = 10000, .height = -10000, .bitCount = 1,
-                                 .palette = {qRgb(0, 0, 0), qRgb(255, 255, 255)}, .rawBits = rows}));
+                                 .palette = {core::Rgb(0, 0, 0), core::Rgb(255, 255, 255)}, .rawBits = rows}));
     // One pixel over the limit of 2^26 pixels.
     ExpectRefused(RunLengthPicture(8193, 8192));
 }
 
 TEST_F(PictureSizeTest, LargestAcceptedPictureDecodes)
 {
-    const QString path = Save(RunLengthPicture(8192, 8192));
-    CDib dib(path);
+    const std::filesystem::path path = Save(RunLengthPicture(8192, 8192));
+    core::CDib dib(path);
     ASSERT_TRUE(dib.IsLoaded());
     EXPECT_EQ(dib.Width(), 8192);
-    QImage image;
-    ASSERT_TRUE(LoadBitmapFile(path, image));
-    ASSERT_EQ(image.size(), QSize(8192, 8192));
-    EXPECT_EQ(image.pixel(8191, 8191), qRgb(10, 20, 30));
-    EXPECT_EQ(image.pixel(0, 0), qRgb(10, 20, 30));
+    const std::optional<core::Picture> image = core::LoadBitmapFile(path);
+    ASSERT_TRUE(image);
+    ASSERT_EQ(image->width, 8192);
+    ASSERT_EQ(image->height, 8192);
+    EXPECT_EQ(image->At(8191, 8191), core::Rgb(10, 20, 30));
+    EXPECT_EQ(image->At(0, 0), core::Rgb(10, 20, 30));
 }
 
 } // namespace

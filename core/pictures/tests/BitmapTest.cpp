@@ -1,20 +1,23 @@
 // Tests of CDib and LoadBitmapFile on written, truncated and damaged BMP files.
 #include <cstring>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
+#include "core/pictures/BitmapFile.h"
+#include "core/pictures/Dib.h"
+#include "core/pictures/tests/PictureFixture.h"
 
-#include "gfx/BitmapFile.h"
-#include "gfx/Dib.h"
-#include "gfx/tests/PictureFixture.h"
-#include "platform/UserMessage.h"
+using core::CDib;
+using core::Picture;
+using core::Rgb;
 
 namespace {
 
 using BitmapTest = testbmp::PictureFixture;
 
-const std::vector<QRgb> kPalette = {qRgb(255, 255, 255), qRgb(255, 0, 255), qRgb(0, 90, 0), qRgb(1, 2, 3), qRgb(200, 100, 50)};
+const std::vector<std::uint32_t> kPalette = {Rgb(255, 255, 255), Rgb(255, 0, 255), Rgb(0, 90, 0), Rgb(1, 2, 3), Rgb(200, 100, 50)};
 
 TEST_F(BitmapTest, HeaderValuesForEachDepth)
 {
@@ -22,10 +25,10 @@ TEST_F(BitmapTest, HeaderValuesForEachDepth)
     for (const Row &row : {Row{1, 2, 0, 2}, Row{4, 16, 0, 16}, Row{8, 256, 0, 256}, Row{8, 5, 5, 5}, Row{24, 0, 0, 0}, Row{32, 0, 0, 0}}) {
         SCOPED_TRACE(row.bitCount);
         testbmp::Layout layout{.width = 13, .height = 7, .bitCount = row.bitCount, .clrUsed = row.clrUsed};
-        layout.palette.assign(static_cast<std::size_t>(row.paletteSize), qRgb(9, 80, 200));
+        layout.palette.assign(static_cast<std::size_t>(row.paletteSize), Rgb(9, 80, 200));
         layout.pixel = [](int x, int y) { return static_cast<std::uint32_t>(x + y) % 2; };
         const std::vector<std::uint8_t> bytes = testbmp::Make(layout);
-        const QString path = Save(bytes);
+        const std::filesystem::path path = Save(bytes);
         CDib dib(path);
         ASSERT_TRUE(dib.IsLoaded());
         EXPECT_EQ(dib.Width(), 13);
@@ -53,7 +56,7 @@ TEST_F(BitmapTest, HeaderValuesForEachDepth)
 
 TEST_F(BitmapTest, FreeAndFailedReload)
 {
-    const QString good = Save(testbmp::Make({.width = 6, .height = 2}));
+    const std::filesystem::path good = Save(testbmp::Make({.width = 6, .height = 2}));
     CDib dib(good);
     dib.Free();
     EXPECT_TRUE(dib.IsLoaded());
@@ -62,27 +65,26 @@ TEST_F(BitmapTest, FreeAndFailedReload)
     EXPECT_EQ(dib.Header(), nullptr);
 
     ASSERT_TRUE(dib.Load(good));
-    EXPECT_FALSE(dib.Load(m_dir.filePath(QStringLiteral("missing.bmp"))));
+    EXPECT_FALSE(dib.Load(m_dir.Path() / "missing.bmp"));
     EXPECT_EQ(dib.Width(), 0);
     EXPECT_EQ(dib.Bits(), nullptr);
-    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_FALSE(dib.NotBitmap());
 }
 
 TEST_F(BitmapTest, NotABitmapAndShortFiles)
 {
-    const QString gif = Save({'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_FALSE(CDib(gif).IsLoaded());
-    EXPECT_FALSE(CDib(gif).IsLoaded());
-    EXPECT_EQ(m_messages, QStringList(2, QStringLiteral("This is not a bitmap file!")));
-
-    QImage image(1, 1, QImage::Format_RGB32);
-    EXPECT_FALSE(LoadBitmapFile(gif, image));
-    EXPECT_TRUE(image.isNull());
-    for (const QString &path : {Save({}), Save({'B', 'M', 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}), m_dir.filePath(QStringLiteral("none"))}) {
-        EXPECT_FALSE(CDib(path).IsLoaded());
-        EXPECT_FALSE(LoadBitmapFile(path, image));
+    const std::filesystem::path gif = Save({'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    const CDib notBitmap(gif);
+    EXPECT_FALSE(notBitmap.IsLoaded());
+    EXPECT_TRUE(notBitmap.NotBitmap());
+    EXPECT_FALSE(core::LoadBitmapFile(gif));
+    // Short, empty, missing files and folders fail without the message.
+    for (const std::filesystem::path &path : {Save({}), Save({'B', 'M', 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}), m_dir.Path() / "none", m_dir.Path()}) {
+        const CDib dib(path);
+        EXPECT_FALSE(dib.IsLoaded());
+        EXPECT_FALSE(dib.NotBitmap());
+        EXPECT_FALSE(core::LoadBitmapFile(path));
     }
-    EXPECT_EQ(m_messages.size(), 2);
 }
 
 TEST_F(BitmapTest, DamagedHeadersFailWithoutReadingPastTheFile)
@@ -107,30 +109,30 @@ TEST_F(BitmapTest, DamagedHeadersFailWithoutReadingPastTheFile)
         SCOPED_TRACE(what);
         std::vector<std::uint8_t> bytes = good;
         damage(bytes);
-        const QString path = Save(bytes);
+        const std::filesystem::path path = Save(bytes);
         CDib dib(path);
         EXPECT_FALSE(dib.IsLoaded());
+        EXPECT_FALSE(dib.NotBitmap());
         EXPECT_EQ(dib.Width(), 0);
-        QImage image;
-        EXPECT_FALSE(LoadBitmapFile(path, image));
+        EXPECT_FALSE(core::LoadBitmapFile(path));
     }
-    EXPECT_TRUE(m_messages.isEmpty());
 }
 
 TEST_F(BitmapTest, DecodesEveryDepthToTheFileColours)
 {
-    auto check = [&](const char *what, const testbmp::Layout &layout, const std::function<QRgb(int, int)> &colour) {
+    auto check = [&](const char *what, const testbmp::Layout &layout, const std::function<std::uint32_t(int, int)> &colour) {
         SCOPED_TRACE(what);
-        QImage image;
-        ASSERT_TRUE(LoadBitmapFile(Save(testbmp::Make(layout)), image));
-        ASSERT_EQ(image.size(), QSize(11, 5));
+        const std::optional<Picture> image = core::LoadBitmapFile(Save(testbmp::Make(layout)));
+        ASSERT_TRUE(image);
+        ASSERT_EQ(image->width, 11);
+        ASSERT_EQ(image->height, 5);
         for (int y = 0; y < 5; ++y)
             for (int x = 0; x < 11; ++x)
-                ASSERT_EQ(image.pixel(x, y), colour(x, y)) << x << "," << y;
+                ASSERT_EQ(image->At(x, y), colour(x, y)) << x << "," << y;
     };
     auto index = [](int x, int y) { return static_cast<std::uint32_t>((x + 2 * y) % 5); };
     auto fromPalette = [&](int x, int y) { return kPalette[index(x, y)]; };
-    testbmp::Layout layout{.width = 11, .height = 5, .bitCount = 1, .palette = {qRgb(9, 8, 7), qRgb(250, 240, 230)}};
+    testbmp::Layout layout{.width = 11, .height = 5, .bitCount = 1, .palette = {Rgb(9, 8, 7), Rgb(250, 240, 230)}};
     layout.pixel = [](int x, int y) { return static_cast<std::uint32_t>(x * 3 + y) % 2; };
     check("1 bit", layout, [&](int x, int y) { return layout.palette[(x * 3 + y) % 2]; });
 
@@ -144,47 +146,48 @@ TEST_F(BitmapTest, DecodesEveryDepthToTheFileColours)
     layout.height = -5;
     check("top-down", layout, fromPalette);
     layout.pixel = [](int x, int) { return x == 0 ? 7u : 1u; };
-    check("index past the table", layout, [&](int x, int) { return x == 0 ? qRgb(0, 0, 0) : kPalette[1]; });
+    check("index past the table", layout, [&](int x, int) { return x == 0 ? Rgb(0, 0, 0) : kPalette[1]; });
 
-    auto rgb = [](int x, int y) { return qRgb((x * 37) & 0xff, (y * 53) & 0xff, (x * y) & 0xff); };
+    auto rgb = [](int x, int y) { return Rgb((x * 37) & 0xff, (y * 53) & 0xff, (x * y) & 0xff); };
     layout = {.width = 11, .height = 5, .pixel = [&](int x, int y) { return rgb(x, y); }};
     for (int bitCount : {24, 32}) {
         layout.bitCount = bitCount;
         check("24 and 32 bits", layout, rgb);
     }
     layout = {.width = 11, .height = 5, .bitCount = 16, .pixel = [](int x, int y) { return static_cast<std::uint32_t>((x << 10) | (y << 5) | 31); }};
-    check("16 bits 5-5-5", layout, [](int x, int y) { return qRgb((x * 255 + 15) / 31, (y * 255 + 15) / 31, 255); });
+    check("16 bits 5-5-5", layout, [](int x, int y) { return Rgb((x * 255 + 15) / 31, (y * 255 + 15) / 31, 255); });
     layout.compression = 3;
     layout.masks = {0xf800, 0x07e0, 0x001f};
     layout.pixel = [](int x, int y) { return static_cast<std::uint32_t>((x << 11) | (y * 12 << 5)); };
-    check("16 bits 5-6-5", layout, [](int x, int y) { return qRgb((x * 255 + 15) / 31, (y * 12 * 255 + 31) / 63, 0); });
+    check("16 bits 5-6-5", layout, [](int x, int y) { return Rgb((x * 255 + 15) / 31, (y * 12 * 255 + 31) / 63, 0); });
 }
 
 TEST_F(BitmapTest, DecodesRunLengthData)
 {
-    const QRgb k = kPalette[0], m = kPalette[1], g = kPalette[2], d = kPalette[3];
+    const std::uint32_t k = kPalette[0], m = kPalette[1], g = kPalette[2], d = kPalette[3];
     // Bottom row: 4 x index 1, then 1, 2, 3 written absolutely; next row: skip 2 right, 3 x index 2.
     testbmp::Layout layout{.width = 6, .height = 3, .bitCount = 8, .compression = 1, .clrUsed = 4, .palette = kPalette};
     layout.palette.resize(4);
     layout.rawBits = {4, 1, 0, 3, 2, 3, 1, 0, 0, 0, 0, 2, 2, 0, 3, 2, 0, 1};
     layout.sizeImage = static_cast<std::uint32_t>(layout.rawBits.size());
-    QImage image;
-    ASSERT_TRUE(LoadBitmapFile(Save(testbmp::Make(layout)), image));
-    const QRgb want8[3][6] = {{k, k, k, k, k, k}, {k, k, g, g, g, k}, {m, m, m, m, g, d}};
+    std::optional<Picture> image = core::LoadBitmapFile(Save(testbmp::Make(layout)));
+    ASSERT_TRUE(image);
+    const std::uint32_t want8[3][6] = {{k, k, k, k, k, k}, {k, k, g, g, g, k}, {m, m, m, m, g, d}};
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 6; ++x)
-            EXPECT_EQ(image.pixel(x, y), want8[y][x]) << "8 bits " << x << "," << y;
+            EXPECT_EQ(image->At(x, y), want8[y][x]) << "8 bits " << x << "," << y;
 
     // 5 pixels alternating 1 and 2, then 3, 1, 2 absolutely (the last two past the edge); no end mark.
     layout.bitCount = 4;
     layout.compression = 2;
     layout.rawBits = {5, 0x12, 0, 3, 0x31, 0x20};
     layout.sizeImage = static_cast<std::uint32_t>(layout.rawBits.size());
-    ASSERT_TRUE(LoadBitmapFile(Save(testbmp::Make(layout)), image));
-    const QRgb want4[6] = {m, g, m, g, m, d};
+    image = core::LoadBitmapFile(Save(testbmp::Make(layout)));
+    ASSERT_TRUE(image);
+    const std::uint32_t want4[6] = {m, g, m, g, m, d};
     for (int x = 0; x < 6; ++x)
-        EXPECT_EQ(image.pixel(x, 2), want4[x]) << "4 bits " << x;
-    EXPECT_EQ(image.pixel(0, 1), k);
+        EXPECT_EQ(image->At(x, 2), want4[x]) << "4 bits " << x;
+    EXPECT_EQ(image->At(0, 1), k);
 }
 
 } // namespace

@@ -3,11 +3,30 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
+#include <string>
 
-#include "gfx/Dib.h"
+namespace core {
 
-namespace gfx::bmp {
+// The 40-byte information header of a BMP file, as stored (little-endian).
+struct BitmapInfoHeader {
+    std::uint32_t biSize = 0;
+    std::int32_t biWidth = 0;
+    std::int32_t biHeight = 0;
+    std::uint16_t biPlanes = 0;
+    std::uint16_t biBitCount = 0;
+    std::uint32_t biCompression = 0;
+    std::uint32_t biSizeImage = 0;
+    std::int32_t biXPelsPerMeter = 0;
+    std::int32_t biYPelsPerMeter = 0;
+    std::uint32_t biClrUsed = 0;
+    std::uint32_t biClrImportant = 0;
+};
+
+} // namespace core
+
+namespace core::bmp {
 
 inline constexpr std::size_t kFileHeaderSize = 14;
 inline constexpr std::size_t kInfoHeaderSize = 40;
@@ -36,4 +55,8 @@ std::uint64_t StoredRowBytes(std::uint32_t width, unsigned bitCount);
 // Uncompressed rows are counted in full; run-length data needs its stated size, or one byte.
 bool PixelDataFits(const BitmapInfoHeader &header, std::uint64_t offset, std::size_t size);
 
-} // namespace gfx::bmp
+// The bytes of the file at `path` when it is a regular file (or a link to one) that can be read;
+// nothing for a missing file, a folder, a pipe or a device, which are never read.
+std::optional<std::string> ReadPictureFile(const std::filesystem::path &path);
+
+} // namespace core::bmp

@@ -1,9 +1,12 @@
 // Header checks shared by the two BMP readers, so that neither ever reads past the file.
-#include "gfx/BmpFormat.h"
+#include "core/pictures/BmpFormat.h"
 
 #include <cstdlib>
+#include <system_error>
 
-namespace gfx::bmp {
+#include "core/files/ReadFile.h"
+
+namespace core::bmp {
 
 namespace {
 constexpr std::int32_t kMaxSide = 32767;
@@ -89,4 +92,12 @@ bool PixelDataFits(const BitmapInfoHeader &header, std::uint64_t offset, std::si
         <= available;
 }
 
-} // namespace gfx::bmp
+std::optional<std::string> ReadPictureFile(const std::filesystem::path &path)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return std::nullopt;
+    return ReadFileBytes(path);
+}
+
+} // namespace core::bmp

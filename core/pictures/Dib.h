@@ -2,48 +2,47 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <string_view>
 #include <vector>
 
-#include <QString>
+#include "core/pictures/BmpFormat.h"
 
-// The 40-byte information header of a BMP file, as stored (little-endian).
-struct BitmapInfoHeader {
-    std::uint32_t biSize = 0;
-    std::int32_t biWidth = 0;
-    std::int32_t biHeight = 0;
-    std::uint16_t biPlanes = 0;
-    std::uint16_t biBitCount = 0;
-    std::uint32_t biCompression = 0;
-    std::uint32_t biSizeImage = 0;
-    std::int32_t biXPelsPerMeter = 0;
-    std::int32_t biYPelsPerMeter = 0;
-    std::uint32_t biClrUsed = 0;
-    std::uint32_t biClrImportant = 0;
-};
+namespace core {
+
+// What the user is told about a file that does not start with "BM".
+inline constexpr std::string_view kNotBitmapMessage = "This is not a bitmap file!";
 
 class CDib
 {
 public:
     CDib();
     // Resets every field, then loads the file.
-    explicit CDib(const QString &fileName);
+    explicit CDib(const std::filesystem::path &fileName);
     ~CDib();
 
     CDib(const CDib &) = delete;
     CDib &operator=(const CDib &) = delete;
+    CDib(CDib &&) noexcept;
+    CDib &operator=(CDib &&) noexcept;
 
-    // Reads the file. A file that does not start with "BM" shows "This is not a bitmap file!";
-    // short, unreadable or damaged files fail silently. Returns the loaded flag.
-    bool Load(const QString &fileName);
+    // Reads the file. Missing, unreadable (a folder, a pipe, a device), short or damaged files, and
+    // files that do not start with "BM" (NotBitmap() tells those apart, for the message the user is
+    // shown), fail. Returns the loaded flag.
+    bool Load(const std::filesystem::path &fileName);
+    // The same for the bytes of a whole file already read; `fileName` is only kept.
+    bool LoadBytes(std::string_view file, const std::filesystem::path &fileName = {});
     // Releases the block; the loaded flag and the sizes stay as they are.
     void Free();
 
     bool IsLoaded() const { return m_bLoaded; }
+    // True when the last load failed because the file does not start with "BM".
+    bool NotBitmap() const { return m_bNotBitmap; }
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
     int BitCount() const { return m_nBitCount; }
     int ColorCount() const { return m_nColors; }
-    const QString &FileName() const { return m_strFileName; }
+    const std::filesystem::path &FileName() const { return m_strFileName; }
 
     // The loaded header (biClrUsed and biSizeImage filled in by Load), or null.
     const BitmapInfoHeader *Header() const;
@@ -63,13 +62,16 @@ private:
     void Reset();
 
     bool m_bLoaded = false;
+    bool m_bNotBitmap = false;
     const std::uint8_t *m_pColorTable = nullptr;
     const std::uint8_t *m_pBits = nullptr;
     int m_nBitCount = 0;
     int m_nColors = 0;
-    QString m_strFileName;
+    std::filesystem::path m_strFileName;
     BitmapInfoHeader m_header;
     std::vector<std::uint8_t> m_block; // the file without its 14-byte file header
     int m_nWidth = 0;
     int m_nHeight = 0;
 };
+
+} // namespace core

@@ -1,15 +1,14 @@
-// LoadBitmapFile: decodes a checked BMP file into an RGB image with the file's own colour values.
-#include "gfx/BitmapFile.h"
+// LoadBitmapFile: decodes a checked BMP file into an RGB picture with the file's own colour values.
+#include "core/pictures/BitmapFile.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
-#include <vector>
+#include <string>
 
-#include <QFile>
+#include "core/pictures/BmpFormat.h"
 
-#include "gfx/BmpFormat.h"
-
-using namespace gfx;
+namespace core {
 
 namespace {
 
@@ -48,21 +47,21 @@ public:
     {
     }
 
-    bool Decode(QImage &image);
+    bool Decode(Picture &image);
 
 private:
     bool ReadColorTable(std::uint64_t offset, std::uint64_t count);
-    QRgb Palette(unsigned index) const
+    std::uint32_t Palette(unsigned index) const
     {
-        return index < m_palette.size() ? m_palette[index] : qRgb(0, 0, 0);
+        return index < m_palette.size() ? m_palette[index] : Rgb(0, 0, 0);
     }
-    void DecodeRows(const std::uint8_t *bits, QImage &image) const;
-    void DecodeRunLength(const std::uint8_t *bits, std::size_t length, QImage &image) const;
+    void DecodeRows(const std::uint8_t *bits, Picture &image) const;
+    void DecodeRunLength(const std::uint8_t *bits, std::size_t length, Picture &image) const;
 
     const BitmapInfoHeader &m_header;
     const std::uint8_t *m_pBlock;
     std::size_t m_nSize;
-    std::vector<QRgb> m_palette;
+    std::vector<std::uint32_t> m_palette;
     std::uint32_t m_masks[3] = {0x00ff0000u, 0x0000ff00u, 0x000000ffu};
 };
 
@@ -74,12 +73,12 @@ bool Decoder::ReadColorTable(std::uint64_t offset, std::uint64_t count)
     m_palette.resize(static_cast<std::size_t>(used));
     for (std::size_t i = 0; i < m_palette.size(); ++i) {
         const std::uint8_t *entry = m_pBlock + offset + 4 * i;
-        m_palette[i] = qRgb(entry[2], entry[1], entry[0]);
+        m_palette[i] = Rgb(entry[2], entry[1], entry[0]);
     }
     return true;
 }
 
-bool Decoder::Decode(QImage &image)
+bool Decoder::Decode(Picture &image)
 {
     const unsigned bitCount = m_header.biBitCount;
     std::uint64_t offset = m_header.biSize;
@@ -107,9 +106,13 @@ bool Decoder::Decode(QImage &image)
     if (!bmp::PixelDataFits(m_header, offset, m_nSize))
         return false;
 
-    image = QImage(m_header.biWidth, std::abs(m_header.biHeight), QImage::Format_RGB32);
-    if (image.isNull())
+    image.width = m_header.biWidth;
+    image.height = std::abs(m_header.biHeight);
+    try {
+        image.pixels.assign(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height), Rgb(0, 0, 0));
+    } catch (const std::bad_alloc &) {
         return false;
+    }
     const std::uint8_t *bits = m_pBlock + offset;
     if (m_header.biCompression == bmp::kRle8 || m_header.biCompression == bmp::kRle4)
         DecodeRunLength(bits, m_nSize - static_cast<std::size_t>(offset), image);
@@ -118,17 +121,17 @@ bool Decoder::Decode(QImage &image)
     return true;
 }
 
-void Decoder::DecodeRows(const std::uint8_t *bits, QImage &image) const
+void Decoder::DecodeRows(const std::uint8_t *bits, Picture &image) const
 {
-    const int width = image.width();
-    const int height = image.height();
+    const int width = image.width;
+    const int height = image.height;
     const unsigned bitCount = m_header.biBitCount;
     const std::size_t stride = static_cast<std::size_t>(bmp::StoredRowBytes(static_cast<std::uint32_t>(width), bitCount));
     const Channel red(m_masks[0]), green(m_masks[1]), blue(m_masks[2]);
     for (int row = 0; row < height; ++row) {
         const int stored = m_header.biHeight > 0 ? height - 1 - row : row;
         const std::uint8_t *src = bits + stride * static_cast<std::size_t>(stored);
-        auto *dst = reinterpret_cast<QRgb *>(image.scanLine(row));
+        std::uint32_t *dst = &image.At(0, row);
         switch (bitCount) {
         case 1:
             for (int x = 0; x < width; ++x)
@@ -144,18 +147,18 @@ void Decoder::DecodeRows(const std::uint8_t *bits, QImage &image) const
             break;
         case 24:
             for (int x = 0; x < width; ++x, src += 3)
-                dst[x] = qRgb(src[2], src[1], src[0]);
+                dst[x] = Rgb(src[2], src[1], src[0]);
             break;
         case 16:
             for (int x = 0; x < width; ++x) {
                 const std::uint32_t p = bmp::ReadU16(src + 2 * x);
-                dst[x] = qRgb(red.Value(p), green.Value(p), blue.Value(p));
+                dst[x] = Rgb(red.Value(p), green.Value(p), blue.Value(p));
             }
             break;
         default:
             for (int x = 0; x < width; ++x) {
                 const std::uint32_t p = bmp::ReadU32(src + 4 * x);
-                dst[x] = qRgb(red.Value(p), green.Value(p), blue.Value(p));
+                dst[x] = Rgb(red.Value(p), green.Value(p), blue.Value(p));
             }
             break;
         }
@@ -163,18 +166,18 @@ void Decoder::DecodeRows(const std::uint8_t *bits, QImage &image) const
 }
 
 // Run-length data is stored bottom-up; pixels it skips keep colour 0 of the table.
-void Decoder::DecodeRunLength(const std::uint8_t *bits, std::size_t length, QImage &image) const
+void Decoder::DecodeRunLength(const std::uint8_t *bits, std::size_t length, Picture &image) const
 {
-    image.fill(Palette(0));
+    std::fill(image.pixels.begin(), image.pixels.end(), Palette(0));
     const bool four = m_header.biCompression == bmp::kRle4;
-    const int width = image.width();
-    const int height = image.height();
+    const int width = image.width;
+    const int height = image.height;
     int x = 0;
     int y = 0; // counted from the bottom row
     std::size_t i = 0;
     auto put = [&](unsigned index) {
         if (x < width && y < height)
-            reinterpret_cast<QRgb *>(image.scanLine(height - 1 - y))[x] = Palette(index);
+            image.At(x, height - 1 - y) = Palette(index);
         ++x;
     };
     while (i + 1 < length && y < height) {
@@ -212,35 +215,28 @@ void Decoder::DecodeRunLength(const std::uint8_t *bits, std::size_t length, QIma
 
 } // namespace
 
-bool LoadBitmapFile(const QString &fileName, QImage &image)
+std::optional<Picture> DecodeBitmap(std::string_view file)
 {
-    image = QImage();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
-        return false;
-    const QByteArray fileHeader = file.read(bmp::kFileHeaderSize);
-    if (fileHeader.size() < static_cast<qsizetype>(bmp::kFileHeaderSize)
-        || bmp::ReadU16(reinterpret_cast<const std::uint8_t *>(fileHeader.constData())) != bmp::kMagic)
-        return false;
-
-    const qint64 bodySize = file.size() - static_cast<qint64>(bmp::kFileHeaderSize);
-    if (bodySize <= 0)
-        return false;
-    std::vector<std::uint8_t> block;
-    try {
-        block.resize(static_cast<std::size_t>(bodySize));
-    } catch (const std::bad_alloc &) {
-        return false;
-    }
-    if (file.read(reinterpret_cast<char *>(block.data()), bodySize) != bodySize)
-        return false;
-
-    const std::optional<BitmapInfoHeader> header = bmp::ParseInfoHeader(block.data(), block.size());
+    if (file.size() <= bmp::kFileHeaderSize
+        || bmp::ReadU16(reinterpret_cast<const std::uint8_t *>(file.data())) != bmp::kMagic)
+        return std::nullopt;
+    const auto *block = reinterpret_cast<const std::uint8_t *>(file.data()) + bmp::kFileHeaderSize;
+    const std::size_t size = file.size() - bmp::kFileHeaderSize;
+    const std::optional<BitmapInfoHeader> header = bmp::ParseInfoHeader(block, size);
     if (!header)
-        return false;
-    QImage decoded;
-    if (!Decoder(*header, block.data(), block.size()).Decode(decoded))
-        return false;
-    image = decoded;
-    return true;
+        return std::nullopt;
+    Picture decoded;
+    if (!Decoder(*header, block, size).Decode(decoded))
+        return std::nullopt;
+    return decoded;
 }
+
+std::optional<Picture> LoadBitmapFile(const std::filesystem::path &path)
+{
+    const std::optional<std::string> bytes = bmp::ReadPictureFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return DecodeBitmap(*bytes);
+}
+
+} // namespace core

@@ -1,18 +1,19 @@
 // CDib: loads a whole BMP file and checks its header before exposing any pointer into it.
-#include "gfx/Dib.h"
+#include "core/pictures/Dib.h"
 
 #include <new>
+#include <optional>
+#include <string>
 
-#include <QFile>
-
-#include "gfx/BmpFormat.h"
-#include "platform/UserMessage.h"
-
-using namespace gfx;
+namespace core {
 
 CDib::CDib() = default;
 
-CDib::CDib(const QString &fileName)
+// The pointers point into the block, whose storage a move hands over as it is.
+CDib::CDib(CDib &&) noexcept = default;
+CDib &CDib::operator=(CDib &&) noexcept = default;
+
+CDib::CDib(const std::filesystem::path &fileName)
 {
     Reset();
     m_bLoaded = false;
@@ -24,39 +25,41 @@ CDib::~CDib()
     Free();
 }
 
-bool CDib::Load(const QString &fileName)
+bool CDib::Load(const std::filesystem::path &fileName)
 {
     Reset();
     m_strFileName = fileName;
+    const std::optional<std::string> bytes = bmp::ReadPictureFile(fileName);
+    if (!bytes) {
+        m_bLoaded = false;
+        return false;
+    }
+    return LoadBytes(*bytes, fileName);
+}
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential()) {
+bool CDib::LoadBytes(std::string_view file, const std::filesystem::path &fileName)
+{
+    Reset();
+    m_strFileName = fileName;
+    const auto *data = reinterpret_cast<const std::uint8_t *>(file.data());
+    if (file.size() < bmp::kFileHeaderSize) {
         m_bLoaded = false;
         return false;
     }
-    const QByteArray fileHeader = file.read(bmp::kFileHeaderSize);
-    if (fileHeader.size() < static_cast<qsizetype>(bmp::kFileHeaderSize)) {
-        m_bLoaded = false;
-        return false;
-    }
-    if (bmp::ReadU16(reinterpret_cast<const std::uint8_t *>(fileHeader.constData())) != bmp::kMagic) {
-        platform::ShowUserMessage(QStringLiteral("This is not a bitmap file!"));
+    if (bmp::ReadU16(data) != bmp::kMagic) {
+        m_bNotBitmap = true;
         m_bLoaded = false;
         return false;
     }
 
-    const qint64 bodySize = file.size() - static_cast<qint64>(bmp::kFileHeaderSize);
     try {
-        m_block.resize(static_cast<std::size_t>(bodySize > 0 ? bodySize : 0));
+        m_block.assign(data + bmp::kFileHeaderSize, data + file.size());
     } catch (const std::bad_alloc &) {
         Reset();
         m_bLoaded = false;
         return false;
     }
-    const qint64 got = file.read(reinterpret_cast<char *>(m_block.data()), bodySize);
-    file.close();
-    const std::optional<BitmapInfoHeader> header =
-        got == bodySize ? bmp::ParseInfoHeader(m_block.data(), m_block.size()) : std::nullopt;
+    const std::optional<BitmapInfoHeader> header = bmp::ParseInfoHeader(m_block.data(), m_block.size());
     if (!header) {
         Reset();
         m_bLoaded = false;
@@ -139,9 +142,12 @@ int CDib::RowBytes(int width, int bitsPerPixel)
 void CDib::Reset()
 {
     Free();
+    m_bNotBitmap = false;
     m_nBitCount = 0;
     m_nColors = 0;
     m_header = BitmapInfoHeader{};
     m_nWidth = 0;
     m_nHeight = 0;
 }
+
+} // namespace core

@@ -2,11 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <vector>
 
-#include <QFile>
-#include <QImage>
+#include "core/pictures/BitmapFile.h"
 
 namespace testbmp {
 
@@ -17,7 +18,7 @@ struct Layout {
     std::uint32_t compression = 0;
     std::uint32_t clrUsed = 0;
     std::uint32_t sizeImage = 0;
-    std::vector<QRgb> palette = {};
+    std::vector<std::uint32_t> palette = {};
     std::vector<std::uint32_t> masks = {}; // written between the header and the palette
     std::vector<std::uint8_t> rawBits = {}; // used instead of `pixel` when not empty
     // Stored value (palette index or packed pixel) of column x, row y counted from the top.
@@ -67,28 +68,27 @@ inline std::vector<std::uint8_t> Make(const Layout &s)
         Put(out, v);
     for (std::uint32_t m : s.masks)
         Put(out, m);
-    for (QRgb c : s.palette)
+    for (std::uint32_t c : s.palette)
         Put(out, c & 0xffffffu);
     out.insert(out.end(), bits.begin(), bits.end());
     return out;
 }
 
 // A 24-bit bottom-up file with the picture's colours.
-inline std::vector<std::uint8_t> From(const QImage &picture)
+inline std::vector<std::uint8_t> From(const core::Picture &picture)
 {
     Layout layout;
-    layout.width = picture.width();
-    layout.height = picture.height();
-    layout.pixel = [&picture](int x, int y) { return static_cast<std::uint32_t>(picture.pixel(x, y)); };
+    layout.width = picture.width;
+    layout.height = picture.height;
+    layout.pixel = [&picture](int x, int y) { return picture.At(x, y); };
     return Make(layout);
 }
 
-inline bool Write(const QString &path, const std::vector<std::uint8_t> &bytes)
+inline bool Write(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<qint64>(bytes.size()))
-        == static_cast<qint64>(bytes.size());
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(file.flush());
 }
 
 } // namespace testbmp

@@ -1,45 +1,38 @@
 // Cuts a window outline out of a picture by its key colour and finds the black digit box marker.
-#include "gfx/Shape.h"
+#include "core/pictures/Shape.h"
 
-#include <algorithm>
-#include <vector>
+#include <cstddef>
+#include <cstdint>
+
+namespace core {
 
 namespace {
 
 constexpr int kBoxWidth = 110;
 constexpr int kBoxHeight = 25;
 
-// A picture whose pixels can be compared as raw 32-bit values.
-QImage Comparable(const QImage &picture)
-{
-    if (picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32)
-        return picture;
-    return picture.convertToFormat(QImage::Format_ARGB32);
-}
-
-bool IsBlack(QRgb pixel)
+bool IsBlack(std::uint32_t pixel)
 {
     return (pixel & 0x00ffffffu) == 0;
 }
 
 } // namespace
 
-QRegion OutlineRegion(const QImage &picture)
+std::vector<PixelRect> OutlineRects(const Picture &picture)
 {
-    if (picture.isNull())
-        return QRegion();
-    const QImage image = Comparable(picture);
-    const int width = image.width();
-    const int height = image.height();
-    const QRgb key = reinterpret_cast<const QRgb *>(image.constScanLine(0))[0];
+    if (picture.IsNull())
+        return {};
+    const int width = picture.width;
+    const int height = picture.height;
+    const std::uint32_t key = picture.At(0, 0);
 
     // One band per run of identical rows, each band a sorted list of non-touching runs.
-    std::vector<QRect> rects;
+    std::vector<PixelRect> rects;
     std::size_t bandStart = 0;
     std::size_t bandCount = 0;
     std::vector<int> runs; // start and end (exclusive) of each run of the current row
     for (int y = 0; y < height; ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        const std::uint32_t *line = &picture.At(0, y);
         runs.clear();
         int x = 0;
         while (x < width) {
@@ -55,36 +48,31 @@ QRegion OutlineRegion(const QImage &picture)
         }
 
         bool same = bandCount != 0 && runs.size() == 2 * bandCount
-            && rects[bandStart].bottom() == y - 1;
+            && rects[bandStart].y + rects[bandStart].height == y;
         for (std::size_t i = 0; same && i < bandCount; ++i) {
-            const QRect &r = rects[bandStart + i];
-            same = r.left() == runs[2 * i] && r.right() + 1 == runs[2 * i + 1];
+            const PixelRect &r = rects[bandStart + i];
+            same = r.x == runs[2 * i] && r.x + r.width == runs[2 * i + 1];
         }
         if (same) {
             for (std::size_t i = 0; i < bandCount; ++i)
-                rects[bandStart + i].setBottom(y);
+                ++rects[bandStart + i].height;
             continue;
         }
         bandStart = rects.size();
         bandCount = runs.size() / 2;
         for (std::size_t i = 0; i < bandCount; ++i)
-            rects.emplace_back(QPoint(runs[2 * i], y), QPoint(runs[2 * i + 1] - 1, y));
+            rects.push_back({runs[2 * i], y, runs[2 * i + 1] - runs[2 * i], 1});
     }
-
-    QRegion region;
-    if (!rects.empty())
-        region.setRects(rects.data(), static_cast<int>(rects.size()));
-    return region;
+    return rects;
 }
 
-std::optional<QPoint> FindDigitBox(const QImage &picture)
+std::optional<PixelPoint> FindDigitBox(const Picture &picture)
 {
-    if (picture.isNull())
+    if (picture.IsNull())
         return std::nullopt;
-    const QImage image = Comparable(picture);
-    const int width = image.width();
-    const int height = image.height();
-    if (IsBlack(reinterpret_cast<const QRgb *>(image.constScanLine(0))[0]))
+    const int width = picture.width;
+    const int height = picture.height;
+    if (IsBlack(picture.At(0, 0)))
         return std::nullopt;
     if (width < kBoxWidth || height < kBoxHeight)
         return std::nullopt;
@@ -92,9 +80,9 @@ std::optional<QPoint> FindDigitBox(const QImage &picture)
     // up[x]: how many black pixels end at the current row in column x. A box whose bottom row is
     // y passes when both of its edge columns count 25 or more there.
     std::vector<int> up(static_cast<std::size_t>(width), 0);
-    std::optional<QPoint> best;
+    std::optional<PixelPoint> best;
     for (int y = 0; y < height; ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        const std::uint32_t *line = &picture.At(0, y);
         bool tall = false;
         for (int x = 0; x < width; ++x) {
             int &count = up[static_cast<std::size_t>(x)];
@@ -104,13 +92,15 @@ std::optional<QPoint> FindDigitBox(const QImage &picture)
         if (!tall)
             continue;
         const int top = y - (kBoxHeight - 1);
-        for (int x = width - kBoxWidth; x >= 0 && (!best || x >= best->x()); --x) {
+        for (int x = width - kBoxWidth; x >= 0 && (!best || x >= best->x); --x) {
             if (up[static_cast<std::size_t>(x)] >= kBoxHeight
                 && up[static_cast<std::size_t>(x + kBoxWidth - 1)] >= kBoxHeight) {
-                best = QPoint(x, top);
+                best = PixelPoint{x, top};
                 break;
             }
         }
     }
     return best;
 }
+
+} // namespace core
