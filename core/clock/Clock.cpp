@@ -163,6 +163,9 @@ void Clock::Restart()
 
 void Clock::SaveSkin(const std::string &background, const std::string &digits)
 {
+    // The settings file is let go when the clock ends.
+    if (m_bDestroyed)
+        return;
     PrepareFolder();
     WriteIniString(m_files.settings, "skin", "background", background);
     WriteIniString(m_files.settings, "skin", "number", digits);
@@ -184,6 +187,8 @@ void Clock::MoveRested()
 
 void Clock::SaveLocation(WindowPosition pos)
 {
+    if (m_bDestroyed)
+        return;
     PrepareFolder();
     WriteIniInt(m_files.settings, "location", "x", pos.x);
     WriteIniInt(m_files.settings, "location", "y", pos.y);
@@ -225,9 +230,9 @@ void Clock::Destroy()
 {
     if (m_bDestroyed)
         return;
-    m_bDestroyed = true;
     // A drag that has not come to rest yet is written before the clock ends.
     MoveRested();
+    m_bDestroyed = true;
     m_view.Close();
 }
 
