@@ -6,12 +6,7 @@
 #include <QFont>
 #include <QMessageBox>
 #include <QThread>
-#include <QTimer>
 
-#include <string_view>
-#include <vector>
-
-#include "core/alert/SnoozeQueue.h"
 #include "app/SingleInstance.h"
 #include "platform/AppPaths.h"
 
@@ -79,38 +74,5 @@ int CClockApp::Run(const QString &socketName, const QByteArray &command)
 
 bool CClockApp::OnCommand(const QByteArray &command)
 {
-    // A clock that is ending (Exit, or a restart that started the next clock) leaves every
-    // command to the clock after it.
-    if (m_wndClock.IsDestroyed())
-        return false;
-    if (command.startsWith("restore ")) {
-        std::vector<alert::Snooze> snoozes;
-        for (const QByteArray &text : command.split(' ').mid(1)) {
-            if (auto snooze = alert::SnoozeFromText(std::string_view(text.constData(), text.size())))
-                snoozes.push_back(std::move(*snooze));
-        }
-        m_wndClock.AdoptSnoozes(snoozes);
-        m_wndClock.show();
-        return true;
-    }
-    if (command == "show" || command == "settings") {
-        m_wndClock.show();
-        if (command == "settings")
-            QTimer::singleShot(0, &m_wndClock, [this] { OpenSettings(); });
-        return true;
-    }
-    if (command == "quit") {
-        QTimer::singleShot(0, &m_wndClock, [this] { m_wndClock.DestroyWindow(); });
-        return true;
-    }
-    return false;
-}
-
-void CClockApp::OpenSettings()
-{
-    m_wndClock.FinishCreate();
-    for (QAction *action : m_wndClock.TrayMenu()->actions()) {
-        if (action->data().toInt() == CClockWnd::IdConfigure)
-            action->trigger();
-    }
+    return m_wndClock.OnCommand(command.toStdString());
 }

@@ -22,7 +22,6 @@ public:
 private:
     // Carries out a command of a later start; false for an unknown one.
     bool OnCommand(const QByteArray &command);
-    void OpenSettings();
 
     QApplication m_app;
     CClockWnd m_wndClock;

@@ -1,4 +1,5 @@
-// CClockWnd: the shaped, always-on-top clock face, its tray icon and menu commands.
+// CClockWnd: the shaped, always-on-top clock face, its tray icon and menu. It draws and forwards
+// its events to the clock (core/clock/Clock.h), which takes every decision.
 #pragma once
 
 #include <QBasicTimer>
@@ -7,27 +8,28 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class ReminderPopup;
 
 #include "alert/Alert.h"
 #include "app/TrayIcon.h"
+#include "core/clock/Clock.h"
+#include "core/reminders/ReminderMap.h"
+#include "core/time/LocalTime.h"
 #include "platform/AppPaths.h"
 #include "platform/AutoStart.h"
-#include "core/time/LocalTime.h"
-#include "platform/PositionRecorder.h"
 #include "platform/WindowDrag.h"
-#include "core/reminders/ReminderMap.h"
 #include "settings/ClockAccess.h"
 
-#include <string>
-
-class CClockWnd : public QWidget, public CTrayIcon, public ClockAccess
+class CClockWnd : public QWidget, public CTrayIcon, public ClockAccess, private core::ClockView
 {
     Q_OBJECT
 
@@ -49,42 +51,28 @@ public:
     explicit CClockWnd(const platform::AppPaths &paths);
     ~CClockWnd() override;
 
-    // The creation sequence of what the face needs: settings, skins, window size and outline,
-    // timer, stacking, opacity.
+    // The creation sequence (see core::Clock::Create), then stacking and opacity.
     void Create(const QString &windowName);
     // The rest of the creation, done once, after the face's first paint (or earlier, when a
-    // command needs the menu): cursor, autostart state, tray menu, tray icon and tooltip. What the
-    // face does not need goes here, so that the clock shows as soon as it can.
+    // command needs the menu): cursor, icon, tray menu, then the clock's tray icon, ticks and
+    // tooltip. What the face does not need goes here, so that the clock shows as soon as it can.
     void FinishCreate();
-    // Ends the clock: tray icon removed, timer stopped, window closed, event loop left.
-    void DestroyWindow();
+    // Ends the clock as Exit does.
+    void DestroyWindow() { m_clock.Destroy(); }
 
     // One tick of the clock at `now`: work happens only when the second has changed.
-    void OnTimer(platform::Moment now);
+    void OnTimer(platform::Moment now) { m_clock.Tick(now); }
+    // A command of a later start (see core::Clock::Command).
+    bool OnCommand(const std::string &command);
 
     int OnTrayLButtonDown() override;
     int OnTrayRButtonUp() override;
     // Shows the tray menu at the cursor; returns the menu so callers (and tests) can reach it.
     QMenu *ShowTrayMenu();
-    // Offers the tray menu as the icon's D-Bus menu where a StatusNotifierItem host draws the
-    // icon; nothing on an X11 (XEmbed) tray. Not needed for the first paint: made after it.
-    void ExportTrayMenu();
 
-    // Settings file: read once at creation, written key by key when a setting changes.
-    void LoadConfig();
     void SaveSkin(const QString &background, const QString &number) override;
-    void SaveLocation(int x, int y);
-
-    // The reminder file: loaded once at creation, saved by the reminders page after each edit.
-    void LoadReminders();
-    bool SaveReminders() override;
-    // Runs the arm-and-fire check of every reminder for the given local time of day.
-    void CheckReminders(int hour, int minute, int second, platform::Moment now);
-    // Opens a popup with a fired reminder's message (GBK bytes).
-    void ShowReminderPopup(const std::string &message);
-    // Takes over snoozes that the clock before a restart had pending.
-    void AdoptSnoozes(const std::vector<alert::Snooze> &snoozes);
-    const alert::SnoozeQueue &Snoozes() const { return m_alert.Snoozes(); }
+    void SaveLocation(int x, int y) { m_clock.SaveLocation({x, y}); }
+    bool SaveReminders() override { return m_clock.SaveReminders(platform::CurrentMoment()); }
 
     // What the settings sheet uses.
     QPoint ClockPosition() const override { return QPoint(m_nX, m_nY); }
@@ -92,23 +80,22 @@ public:
     const QStringList &DigitNames() const override { return m_arrNumNames; }
     QString CurrentBackground() const override { return m_strBkName; }
     QString CurrentDigits() const override { return m_strNumName; }
-    void SetRestart() override { m_bRestart = true; }
-    ReminderMap &Reminders() override { return m_mapReminders; }
+    void SetRestart() override { m_clock.AskRestart(); }
+    ReminderMap &Reminders() override { return m_clock.Reminders(); }
 
     QMenu *TrayMenu() const { return m_menuTray; }
-    bool AutoRunChecked() const { return m_bAutoRun; }
+    bool AutoRunChecked() const { return m_clock.AutoRun(); }
     QPoint DigitBoxPosition() const { return m_ptDigits; }
-    const std::array<int, 6> &Digits() const { return m_nDigits; }
+    const std::array<int, 6> &Digits() const { return m_clock.Digits(); }
     const QString &BackgroundPath() const { return m_strBkPath; }
     const QString &DigitsPath() const { return m_strNumPath; }
     // Popups opened and not yet closed.
     int OpenPopupCount() const;
     // The clock has ended (Exit, a restart): it takes no more commands.
-    bool IsDestroyed() const { return m_bDestroyed; }
+    bool IsDestroyed() const { return m_clock.IsDestroyed(); }
 
     int m_nX = 0;
     int m_nY = 0;
-    bool m_bRestart = false;
     QString m_strBkName;
     QString m_strNumName;
     QStringList m_arrBkNames;
@@ -126,56 +113,53 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void OnDestroy();
+    // core::ClockView
+    void MakeFace(const std::string &background, const std::string &digits) override;
+    void MoveWindow(core::WindowPosition topLeft) override;
+    void StartTick() override;
+    void DrawDigits(const core::ClockDigits &digits, const std::array<bool, 6> &changed) override;
+    void ShowWindow(bool visible) override { setVisible(visible); }
+    void SetDayIcon(int day) override;
+    platform::Moment SetTrayTip(platform::Moment now) override;
+    void SetMenuTicks(bool autoStart, bool sound) override;
+    void OpenNote(const std::string &message) override;
+    void SetSoundOn(bool on) override { m_alert.SetSoundOn(on); }
+    void OpenSheet() override;
+    bool Restart(const std::vector<std::string> &arguments) override;
+    void Close() override;
+    void ShowMessage(const std::string &text) override;
+    void Later(std::function<void()> work) override;
+    std::vector<std::string> TakeDueSnoozes(platform::Moment now) override { return m_alert.TakeDueSnoozes(now); }
+    std::vector<std::string> PendingSnoozeTexts() const override;
+    void AdoptSnoozeTexts(const std::vector<std::string> &texts) override;
+
     void BuildShape();
     void OnEraseBkgnd(QPainter &painter, const QRegion &region);
     void OnPaint(QPainter &painter, const QRegion &region);
-    void OnHide();
-    void OnExit();
-    void OnMove(int x, int y);
-    // Shows the window at the stored position, or on the primary screen when that is off every screen.
-    void PlaceWindow();
-    void OnAutoStart();
-    void OnAlertSound();
-    // The tray tooltip as of `now`: the date and the next reminder.
-    void UpdateTrayTip(platform::Moment now);
-    void OnConfigure();
-    // Starts the program again and ends this instance; the new one reads the saved skins and is
-    // handed the pending snoozes on its command line.
-    void Restart();
     // Picks the skin of one kind: the configured one when it is usable, else the other listed
     // ones from a random one on, else the built-in skin (the name is then emptied). Returns the
     // file path.
     QString ChooseSkin(QString &name, const QStringList &names, const QString &extension,
                        const QString &fallbackPath, const char *kind);
     void BuildMenu();
-    // Sets the ticks of "自动启动" and "提醒声音" from the entry on disk and the sound setting.
-    void UpdateMenuChecks();
 
-    ReminderMap m_mapReminders;
     std::vector<std::unique_ptr<ReminderPopup>> m_arrPopups;
     platform::AppPaths m_paths;
+    platform::AutoStart m_autoStart;
+    core::Clock m_clock;
+    QString m_strWindowName;
     QString m_strBkPath;
     QString m_strNumPath;
-    QString m_strIniPath;
-    platform::AutoStart m_autoStart;
-    bool m_bAutoRun = false;
     QImage m_bmpBackground;
     QImage m_bmpDigits;
     QMenu *m_menuTray = nullptr;
     QPoint m_ptDigits{0, 0};
-    int m_nLastSecond = 0;
-    std::array<int, 6> m_nDigits{};
-    int m_nIconDay = -1;
-    platform::Moment m_nTipMadeAt = 0;    // the moment the tooltip was worked out for
-    platform::Moment m_nTipChangesAt = 0; // when it next reads differently
 
     QBasicTimer m_timer;
-    bool m_bDestroyed = false;
+    QTimer m_moveRest; // a move comes to rest when this runs out
     bool m_bPainted = false;
     bool m_bFinished = false; // FinishCreate has run
-    bool m_bConfiguring = false;
+    bool m_bTrayAdded = false;
     platform::WindowDrag m_drag;
-    platform::PositionRecorder m_position;
     alert::Alert m_alert;
 };

@@ -4,9 +4,13 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string>
+
+#include "core/clock/Clock.h"
+
 namespace platform {
 
-class AutoStart {
+class AutoStart : public core::AutoStartStore {
 public:
     // The store works on `folder`; `executable` names the program the entry starts, by default
     // the running executable at the moment of each write.
@@ -19,14 +23,16 @@ public:
     QString EntryPath() const;
 
     // True when the entry exists, can be read and the desktop has not switched it off.
-    bool IsAutoRun() const;
+    bool IsAutoRun() const override;
 
     // Writes the entry (on) or removes it (off). Returns success; callers may ignore it.
-    bool SetAutoRun(bool on) const;
+    bool SetAutoRun(bool on) const override;
 
     // Writes the entry afresh with the current executable, except one the desktop switched off,
     // which stays as it is. Returns success.
-    bool RenewAutoRun() const;
+    bool RenewAutoRun() const override;
+
+    std::string Location() const override { return EntryPath().toStdString(); }
 
 private:
     QString m_strFolder;
