@@ -2,6 +2,7 @@
 #include <climits>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -43,6 +44,8 @@ TEST(EnumSkins, ListedSkinsOpenWhateverTheirCase)
         Touch(dir, name);
     const Names names = core::EnumSkins(dir.Path(), "BK");
     EXPECT_EQ(names.size(), 5u);
+    // On a file system that ignores case (Windows) the two twins are one file, "Twin.BK".
+    const bool caseSensitive = !std::filesystem::exists(dir.Path() / "TWIN.bk");
     for (const std::string &name : names)
         EXPECT_TRUE(std::ifstream(core::FindSkinFile(dir.Path(), name, "BK"))) << name;
 
@@ -50,6 +53,8 @@ TEST(EnumSkins, ListedSkinsOpenWhateverTheirCase)
         {"classic", "classic.bk"}, {"CLASSIC", "classic.bk"}, {"mixed", "Mixed.Bk"},
         {"twin", "twin.bk"}, {"Twin", "Twin.BK"}, {"plain.BK", ""}, {"Absent", ""}, {"晴天", "晴天.bk"}};
     for (const auto &row : rows) {
+        if (!caseSensitive && std::string_view(row.configured) == "twin")
+            continue;
         const std::filesystem::path found = core::FindSkinFile(dir.Path(), row.configured, "BK");
         EXPECT_EQ(found, *row.file ? dir.Path() / PathFromUtf8(row.file) : std::filesystem::path()) << row.configured;
     }
