@@ -1,7 +1,6 @@
 // Connects the alarm rule to the sound and its repeat timer.
 #include "alert/Alert.h"
 
-#include "platform/IniFile.h"
 
 namespace alert {
 
@@ -17,18 +16,6 @@ Alert::Alert()
 }
 
 Alert::~Alert() = default;
-
-bool Alert::ReadSoundOn(const QString &iniPath)
-{
-    long value = 1;
-    platform::ReadIniInt(iniPath, QStringLiteral("alert"), QStringLiteral("sound"), 1, value);
-    return value != 0;
-}
-
-void Alert::WriteSoundOn(const QString &iniPath, bool on)
-{
-    platform::WriteIniInt(iniPath, QStringLiteral("alert"), QStringLiteral("sound"), on ? 1 : 0);
-}
 
 void Alert::SetSoundOn(bool on)
 {

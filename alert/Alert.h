@@ -24,10 +24,6 @@ public:
     Alert();
     ~Alert() override;
 
-    // The "[alert] sound" key of the settings file; a file without it means on.
-    static bool ReadSoundOn(const QString &iniPath);
-    static void WriteSoundOn(const QString &iniPath, bool on);
-
     bool SoundOn() const { return m_bSoundOn; }
     // Switching off silences a sound now playing; switching on lets it sound at its next repeat.
     void SetSoundOn(bool on);
