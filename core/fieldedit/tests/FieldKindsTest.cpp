@@ -11,23 +11,6 @@
 namespace core {
 namespace {
 
-struct KeyRow {
-    const char *keys;
-    const char *text;
-    int nSegment;
-};
-
-template <typename Field>
-void CheckRows(std::initializer_list<KeyRow> rows)
-{
-    for (const KeyRow &row : rows) {
-        Field field;
-        PlayKeys(field, row.keys);
-        EXPECT_EQ(Narrow(field.ComposeText()), row.text) << "keys " << row.keys;
-        EXPECT_EQ(field.GetCurrentSegment(), row.nSegment) << "keys " << row.keys;
-    }
-}
-
 TEST(TextNumberField, KeySequences)
 {
     CheckRows<TextNumberField>({

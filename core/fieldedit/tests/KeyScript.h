@@ -2,6 +2,9 @@
 // reads the field's UTF-16 texts as narrow strings.
 #pragma once
 
+#include <initializer_list>
+
+#include <gtest/gtest.h>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -49,6 +52,26 @@ inline std::string Narrow(const std::u16string &strText)
     for (char16_t c : strText)
         strNarrow += c < 0x80 ? static_cast<char>(c) : '?';
     return strNarrow;
+}
+
+
+// A key script and the text and current segment it must leave.
+struct KeyRow {
+    const char *keys;
+    const char *text;
+    int nSegment;
+};
+
+// Plays each row's keys on a fresh field and compares the text and the current segment.
+template <typename Field, typename Rows = std::initializer_list<KeyRow>>
+void CheckRows(const Rows &rows)
+{
+    for (const KeyRow &row : rows) {
+        Field field;
+        PlayKeys(field, row.keys);
+        EXPECT_EQ(Narrow(field.ComposeText()), row.text) << "keys " << row.keys;
+        EXPECT_EQ(field.GetCurrentSegment(), row.nSegment) << "keys " << row.keys;
+    }
 }
 
 } // namespace core

@@ -9,12 +9,6 @@
 namespace core {
 namespace {
 
-struct KeyRow {
-    const char *keys;
-    const char *text;
-    int nSegment;
-};
-
 TEST(TimeField, KeySequences)
 {
     const KeyRow rows[] = {
@@ -55,12 +49,7 @@ TEST(TimeField, KeySequences)
         {"{Right}-5-:9", "00:59:00", 2},
         {"{Home}8", "08:00:00", 0},
     };
-    for (const KeyRow &row : rows) {
-        TimeField field;
-        PlayKeys(field, row.keys);
-        EXPECT_EQ(Narrow(field.ComposeText()), row.text) << "keys " << row.keys;
-        EXPECT_EQ(field.GetCurrentSegment(), row.nSegment) << "keys " << row.keys;
-    }
+    CheckRows<TimeField>(rows);
 }
 
 TEST(TimeField, KeysWithCommandModifiersTypeNothing)

@@ -9,21 +9,10 @@
 
 #include "core/pictures/BitmapFile.h"
 #include "core/pictures/Shape.h"
+#include "core/pictures/bench/MedianTime.h"
 #include "core/pictures/tests/BmpWriter.h"
 
 namespace {
-
-double BestMilliseconds(const std::function<void()> &work, int runs = 9)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 core::Picture Blank(int side, std::uint32_t colour)
 {
@@ -64,8 +53,8 @@ void Report(const char *name, const core::Picture &picture)
 {
     std::vector<core::PixelRect> rects;
     std::optional<core::PixelPoint> box;
-    const double outline = BestMilliseconds([&] { rects = core::OutlineRects(picture); });
-    const double digits = BestMilliseconds([&] { box = core::FindDigitBox(picture); });
+    const double outline = MedianMilliseconds([&] { rects = core::OutlineRects(picture); });
+    const double digits = MedianMilliseconds([&] { box = core::FindDigitBox(picture); });
     std::printf("%-22s outline %8.2f ms (%zu rectangles)   digit box %7.2f ms (%s)\n", name, outline,
                 rects.size(), digits, box ? "found" : "none");
 }
@@ -83,8 +72,8 @@ int main()
     std::error_code ec;
     const std::filesystem::path path = std::filesystem::temp_directory_path(ec) / "dovetock-shape-bench.bmp";
     if (!ec && testbmp::Write(path, testbmp::From(face))) {
-        const double load = BestMilliseconds([&] { core::LoadBitmapFile(path); });
-        const double whole = BestMilliseconds([&] {
+        const double load = MedianMilliseconds([&] { core::LoadBitmapFile(path); });
+        const double whole = MedianMilliseconds([&] {
             if (const auto picture = core::LoadBitmapFile(path)) {
                 core::OutlineRects(*picture);
                 core::FindDigitBox(*picture);

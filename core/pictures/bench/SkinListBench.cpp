@@ -10,21 +10,10 @@
 #include <vector>
 
 #include "core/pictures/SkinCatalogue.h"
+#include "core/pictures/bench/MedianTime.h"
 #include "core/pictures/tests/BmpWriter.h"
 
 namespace {
-
-double MedianMilliseconds(const std::function<void()> &work, int runs = 9)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 bool WriteSkins(const std::filesystem::path &directory, int count)
 {
