@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "core/alert/TrayTip.h"
 #include "core/clock/SecondTick.h"
 #include "core/files/IniFile.h"
 #include "core/reminders/ReminderCheck.h"
@@ -41,7 +42,6 @@ void Clock::LoadSettings()
     if (ReadIniInt(m_files.settings, "autorun", "enable", 1) != 0)
         m_autoStart.RenewAutoRun();
     m_bSoundOn = ReadIniInt(m_files.settings, "alert", "sound", 1) != 0;
-    m_view.SetSoundOn(m_bSoundOn);
 }
 
 void Clock::FinishCreate(platform::Moment now)
@@ -69,7 +69,7 @@ void Clock::Tick(platform::Moment now)
 
     int opened = CheckReminders(m_reminders, local.hour, local.minute, local.second, now,
                                 [this](const std::string &message) { m_view.OpenNote(message); });
-    for (const std::string &message : m_view.TakeDueSnoozes(now)) {
+    for (const std::string &message : m_snoozes.TakeDue(now)) {
         m_view.OpenNote(message);
         ++opened;
     }
@@ -91,8 +91,47 @@ void Clock::Tick(platform::Moment now)
 
 void Clock::UpdateTip(platform::Moment now)
 {
-    m_tipChangesAt = m_view.SetTrayTip(now);
+    m_view.SetTrayTip(alert::TrayTipText(m_reminders, now, m_snoozes, &m_tipChangesAt));
     m_tipMadeAt = now;
+}
+
+void Clock::NoteOpened(const void *note, std::int64_t steadyMs)
+{
+    if (m_bDestroyed)
+        return;
+    ApplyAlarm(m_alarm.Opened(note, steadyMs));
+}
+
+void Clock::NoteQuieted(const void *note)
+{
+    ApplyAlarm(m_alarm.Quieted(note));
+}
+
+void Clock::Snooze(const void *note, const std::string &message, int minutes, platform::Moment now)
+{
+    NoteQuieted(note);
+    if (m_bDestroyed)
+        return;
+    m_snoozes.Add(message, now + static_cast<platform::Moment>(minutes) * 60);
+    RemindersChanged(now);
+}
+
+void Clock::SoundCheck(std::int64_t steadyMs)
+{
+    ApplyAlarm(m_alarm.Tick(steadyMs));
+}
+
+void Clock::ApplyAlarm(alert::AlarmRule::Action action)
+{
+    // The wake runs only while a sound is under way.
+    if (m_alarm.Sounding() != m_bWatchingSound) {
+        m_bWatchingSound = m_alarm.Sounding();
+        m_view.WatchSound(m_bWatchingSound);
+    }
+    if (action == alert::AlarmRule::Action::Stop)
+        m_view.StopSound();
+    else if (action == alert::AlarmRule::Action::Play && m_bSoundOn && !m_bDestroyed)
+        m_view.PlaySound();
 }
 
 void Clock::RemindersChanged(platform::Moment now)
@@ -124,7 +163,9 @@ void Clock::ToggleAutoStart()
 void Clock::ToggleSound()
 {
     m_bSoundOn = !m_bSoundOn;
-    m_view.SetSoundOn(m_bSoundOn);
+    // Switched off, a sound now playing stops; switched on, it sounds at its next repeat.
+    if (!m_bSoundOn)
+        m_view.StopSound();
     PrepareFolder();
     WriteIniInt(m_files.settings, "alert", "sound", m_bSoundOn ? 1 : 0);
 }
@@ -152,8 +193,8 @@ void Clock::Restart()
 {
     // The new clock is handed the pending snoozes; without it this one keeps running.
     std::vector<std::string> arguments;
-    for (const std::string &snooze : m_view.PendingSnoozeTexts())
-        arguments.push_back("--snooze=" + snooze);
+    for (const alert::Snooze &snooze : m_snoozes.Items())
+        arguments.push_back("--snooze=" + alert::SnoozeToText(snooze));
     if (!m_view.Restart(arguments)) {
         m_bRestart = false;
         return;
@@ -200,15 +241,13 @@ bool Clock::Command(std::string_view command, platform::Moment now)
     if (m_bDestroyed)
         return false;
     if (command.starts_with("restore ")) {
-        std::vector<std::string> texts;
         std::string_view rest = command.substr(8);
         while (!rest.empty()) {
             const std::size_t space = rest.find(' ');
-            if (space != 0)
-                texts.emplace_back(rest.substr(0, space));
+            if (const auto snooze = alert::SnoozeFromText(rest.substr(0, space)))
+                m_snoozes.Add(snooze->message, snooze->due);
             rest = space == std::string_view::npos ? std::string_view() : rest.substr(space + 1);
         }
-        m_view.AdoptSnoozeTexts(texts);
         RemindersChanged(now);
         m_view.ShowWindow(true);
         return true;
@@ -233,6 +272,9 @@ void Clock::Destroy()
     // A drag that has not come to rest yet is written before the clock ends.
     MoveRested();
     m_bDestroyed = true;
+    // Notes, sound and snoozes end with the clock.
+    ApplyAlarm(m_alarm.Clear());
+    m_snoozes.Clear();
     m_view.Close();
 }
 

@@ -4,12 +4,15 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/alert/AlarmRule.h"
+#include "core/alert/SnoozeQueue.h"
 #include "core/clock/PositionRecorder.h"
 #include "core/reminders/ReminderMap.h"
 #include "core/time/LocalTime.h"
@@ -37,14 +40,17 @@ public:
     virtual void ShowWindow(bool visible) = 0;
     // The tray icon shows the day of the month `day` (the first call puts the icon in the tray).
     virtual void SetDayIcon(int day) = 0;
-    // Sets the tray tooltip as of `now` (the date and the next reminder or snooze); returns the
-    // moment at which it next reads differently.
-    virtual platform::Moment SetTrayTip(platform::Moment now) = 0;
+    // Sets the tray tooltip (UTF-8).
+    virtual void SetTrayTip(const std::string &text) = 0;
     virtual void SetMenuTicks(bool autoStart, bool sound) = 0;
-    // Opens a note with a fired reminder's message (GBK bytes); the note jiggles and sounds.
+    // Opens a note with a fired reminder's message (GBK bytes). The note reports back through
+    // Clock::NoteOpened, NoteQuieted and Snooze.
     virtual void OpenNote(const std::string &message) = 0;
-    // The alarm sound may play (on) or is silenced now (off).
-    virtual void SetSoundOn(bool on) = 0;
+    // Plays the alarm sound once from its start, or stops it.
+    virtual void PlaySound() = 0;
+    virtual void StopSound() = 0;
+    // While on, calls Clock::SoundCheck about four times a second.
+    virtual void WatchSound(bool on) = 0;
     // Shows the settings sheet; returns once it has closed.
     virtual void OpenSheet() = 0;
     // Starts the program again with `arguments`; false (and the user told) when it cannot.
@@ -56,12 +62,6 @@ public:
     virtual void ShowMessage(const std::string &text) = 0;
     // Runs `work` once the event now handled is done.
     virtual void Later(std::function<void()> work) = 0;
-
-    // The snoozes, kept by the front end's alert for now: the messages due at `now` (taken out),
-    // every pending one in its text form, and those handed over by the clock before a restart.
-    virtual std::vector<std::string> TakeDueSnoozes(platform::Moment now) = 0;
-    virtual std::vector<std::string> PendingSnoozeTexts() const = 0;
-    virtual void AdoptSnoozeTexts(const std::vector<std::string> &texts) = 0;
 };
 
 // Where the wish to start at logon is kept (a desktop entry, the registry).
@@ -120,6 +120,15 @@ public:
     // The reminders or snoozes changed outside the second's work: the tooltip follows.
     void RemindersChanged(platform::Moment now);
 
+    // The notes: one opened and jiggles (`note` names it until it is quieted; `steadyMs` is a
+    // steady clock's milliseconds); one was clicked or closed; one was put off by `minutes`.
+    void NoteOpened(const void *note, std::int64_t steadyMs);
+    void NoteQuieted(const void *note);
+    void Snooze(const void *note, const std::string &message, int minutes, platform::Moment now);
+    // The sound's wake: it plays again or stops as the alarm rule says.
+    void SoundCheck(std::int64_t steadyMs);
+    const alert::SnoozeQueue &Snoozes() const { return m_snoozes; }
+
     // The window: the button went down on the face; it moved (true: the rest timer must start
     // again); the rest time passed or the button came up.
     void PressedOnFace() { m_position.UserMoveStarted(); }
@@ -144,6 +153,7 @@ public:
 private:
     void LoadSettings();
     void UpdateTip(platform::Moment now);
+    void ApplyAlarm(alert::AlarmRule::Action action);
     void Restart();
     bool PrepareFolder() const;
 
@@ -152,6 +162,9 @@ private:
     ClockFiles m_files;
     ReminderMap m_reminders;
     PositionRecorder m_position;
+    alert::AlarmRule m_alarm;
+    alert::SnoozeQueue m_snoozes;
+    bool m_bWatchingSound = false;
     WindowPosition m_stored;
     ClockDigits m_digits{};
     int m_lastSecond = 0;

@@ -19,7 +19,6 @@ class FakeView : public ClockView
 {
 public:
     std::vector<std::string> calls;
-    std::vector<std::string> snoozes; // pending snooze texts
     std::vector<std::function<void()>> later;
     bool restartWorks = true;
     std::function<void()> duringSheet;
@@ -36,17 +35,15 @@ public:
     }
     void ShowWindow(bool visible) override { Log(visible ? "show" : "hide"); }
     void SetDayIcon(int day) override { Log("day " + std::to_string(day)); }
-    platform::Moment SetTrayTip(platform::Moment now) override
-    {
-        Log("tip");
-        return now + 3600;
-    }
+    void SetTrayTip(const std::string &) override { Log("tip"); }
     void SetMenuTicks(bool autoStart, bool sound) override
     {
         Log(std::string("ticks ") + (autoStart ? "A" : "-") + (sound ? "S" : "-"));
     }
     void OpenNote(const std::string &message) override { Log("note " + message); }
-    void SetSoundOn(bool on) override { Log(on ? "sound on" : "sound off"); }
+    void PlaySound() override { Log("play"); }
+    void StopSound() override { Log("stop"); }
+    void WatchSound(bool on) override { Log(on ? "watch on" : "watch off"); }
     void OpenSheet() override
     {
         Log("sheet");
@@ -64,12 +61,6 @@ public:
     void Close() override { Log("close"); }
     void ShowMessage(const std::string &text) override { Log("message " + text); }
     void Later(std::function<void()> work) override { later.push_back(std::move(work)); }
-    std::vector<std::string> TakeDueSnoozes(platform::Moment) override { return {}; }
-    std::vector<std::string> PendingSnoozeTexts() const override { return snoozes; }
-    void AdoptSnoozeTexts(const std::vector<std::string> &texts) override
-    {
-        snoozes.insert(snoozes.end(), texts.begin(), texts.end());
-    }
 
     void Log(std::string call) { calls.push_back(std::move(call)); }
     // The calls since the last Take.
@@ -126,7 +117,7 @@ TEST_F(ClockTest, CreatesFromTheSettingsThenTicks)
     WriteIniInt(files.settings, "location", "y", 300);
     WriteIniInt(files.settings, "alert", "sound", 0);
     clock.Create(At(7, 9, 0, 0));
-    EXPECT_EQ(view.Take(), (Calls{"sound off", "face Blue/", "move -40,300", "tick"}));
+    EXPECT_EQ(view.Take(), (Calls{"face Blue/", "move -40,300", "tick"}));
     EXPECT_EQ(store.renewals, 1);
     clock.FinishCreate(At(7, 9, 0, 0));
     EXPECT_EQ(view.Take(), (Calls{"day 7", "ticks A-", "tip"}));
@@ -134,19 +125,21 @@ TEST_F(ClockTest, CreatesFromTheSettingsThenTicks)
     EXPECT_EQ(view.Take(), Calls{});
 }
 
-// Each row is one wake: the tooltip when its text may have changed (the fake's reads differently
-// an hour on), what it draws (changed digits shown, the others as dots) and the day icon it sets.
+// Each row is one wake: the tooltip when its text may have changed (with no reminders, at midnight
+// or when the clock went back), what it draws (changed digits shown, the others as dots) and the
+// day icon it sets.
 TEST_F(ClockTest, DrawsOnlyTheChangedDigitsAndTheDayAtMidnight)
 {
     Start(At(7, 12, 0, 0));
     const struct { platform::Moment now; Calls calls; } rows[] = {
-        {At(7, 23, 59, 58), {"tip", "draw 235958"}},
+        {At(7, 23, 59, 58), {"draw 235958"}},
         {At(7, 23, 59, 58), {}},
         {At(7, 23, 59, 59), {"draw .....9"}},
-        {At(8, 0, 0, 0), {"draw 000000", "day 8"}},
+        {At(8, 0, 0, 0), {"tip", "draw 000000", "day 8"}},
         {At(8, 0, 0, 1), {"draw .....1"}},
         {At(8, 0, 0, 10), {"draw ....10"}},
-        {At(8, 1, 0, 11), {"tip", "draw .1...1"}},
+        {At(8, 1, 0, 11), {"draw .1...1"}},
+        {At(7, 23, 0, 5), {"tip", "draw 23..05", "day 7"}},
     };
     for (const auto &row : rows) {
         clock.Tick(row.now);
@@ -177,23 +170,26 @@ TEST_F(ClockTest, ReminderAt0705OpensItsNoteOnce)
 TEST_F(ClockTest, CommandsOfTheMenuTrayAndALaterStart)
 {
     Start(At(7, 9, 0, 0));
-    view.snoozes = {"1796630400:77616b65"};
+    clock.Snooze(nullptr, "wake", 5, At(7, 9, 0, 0));
+    view.Take();
+    const std::string pending = "--snooze=" + std::to_string(At(7, 9, 5, 0)) + ":77616b65";
     const struct { std::function<void()> act; Calls calls; } rows[] = {
         {[&] { clock.Hide(); }, {"hide"}},
         {[&] { clock.TrayClicked(); }, {"show"}},
         {[&] { EXPECT_TRUE(clock.Command("show", 0)); }, {"show"}},
         {[&] { EXPECT_FALSE(clock.Command("dance", 0)); }, {}},
-        {[&] { clock.ToggleSound(); }, {"sound off"}},
+        {[&] { clock.ToggleSound(); }, {"stop"}},
         {[&] { clock.MenuShowing(); }, {"ticks A-"}},
         // The sheet without a skin change: no restart.
         {[&] { clock.Configure(); }, {"sheet"}},
         // A restart that cannot start the new clock keeps this one, and wishes no more restarts.
         {[&] { view.restartWorks = false; clock.AskRestart(); clock.Configure(); },
-         {"sheet", "restart --snooze=1796630400:77616b65"}},
+         {"sheet", "restart " + pending}},
         {[&] { clock.Configure(); }, {"sheet"}},
-        {[&] { EXPECT_TRUE(clock.Command("restore  1:61 2:62", 0)); }, {"tip", "show"}},
+        // Texts that are not snoozes are passed over.
+        {[&] { EXPECT_TRUE(clock.Command("restore  1:61 x:62 2:62", 0)); }, {"tip", "show"}},
         {[&] { view.restartWorks = true; clock.AskRestart(); clock.Configure(); },
-         {"sheet", "restart --snooze=1796630400:77616b65 --snooze=1:61 --snooze=2:62", "close"}},
+         {"sheet", "restart --snooze=1:61 --snooze=2:62 " + pending, "close"}},
         {[&] { EXPECT_FALSE(clock.Command("show", 0)); clock.Exit(); clock.Tick(At(7, 9, 1, 0)); }, {}},
     };
     for (std::size_t i = 0; i < std::size(rows); ++i) {
@@ -265,4 +261,34 @@ TEST_F(ClockTest, AutoStartToggledThroughTheStore)
         EXPECT_EQ(ReadIniInt(files.settings, "autorun", "enable", -1), row.setting);
         EXPECT_EQ(clock.AutoRun(), row.on);
     }
+}
+
+// Each row is one event of the notes: the sound plays once for all of them, repeats while one
+// jiggles, stops with the last, and a snooze comes back as a note at its moment.
+TEST_F(ClockTest, NotesSoundTogetherAndSnoozesComeBack)
+{
+    Start(At(7, 9, 0, 0));
+    int a = 0, b = 0, c = 0;
+    const struct { std::function<void()> act; Calls calls; } rows[] = {
+        {[&] { clock.NoteOpened(&a, 1000); }, {"watch on", "play"}},
+        {[&] { clock.NoteOpened(&b, 2000); }, {}},
+        {[&] { clock.SoundCheck(7499); }, {}},
+        {[&] { clock.SoundCheck(7500); }, {"play"}},
+        {[&] { clock.NoteQuieted(&a); }, {}},
+        {[&] { clock.Snooze(&b, "nap", 5, At(7, 9, 0, 10)); }, {"watch off", "stop", "tip"}},
+        {[&] { clock.Tick(At(7, 9, 5, 9)); }, {"draw .9.5.9"}},
+        {[&] { clock.Tick(At(7, 9, 5, 10)); }, {"note nap", "tip", "draw ....10"}},
+        {[&] { clock.Tick(At(7, 9, 5, 11)); }, {"draw .....1"}},
+        // Switched off, the notes still jiggle but make no sound; the two minutes still count.
+        {[&] { clock.ToggleSound(); clock.NoteOpened(&c, 10000); }, {"stop", "watch on"}},
+        {[&] { clock.SoundCheck(129999); }, {}},
+        {[&] { clock.SoundCheck(130000); }, {"watch off", "stop"}},
+        {[&] { clock.NoteOpened(&a, 140000); clock.Exit(); }, {"watch on", "watch off", "stop", "close"}},
+        {[&] { clock.NoteOpened(&b, 150000); }, {}},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        rows[i].act();
+        EXPECT_EQ(view.Take(), rows[i].calls) << "row " << i;
+    }
+    EXPECT_TRUE(clock.Snoozes().Items().empty());
 }

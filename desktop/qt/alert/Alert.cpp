@@ -1,6 +1,7 @@
-// Connects the alarm rule to the sound and its repeat timer.
+// Plays the alarm sound and wakes the clock while it is under way.
 #include "alert/Alert.h"
 
+#include <utility>
 
 namespace alert {
 
@@ -8,60 +9,37 @@ namespace {
 constexpr int kRepeatCheckMs = 250;
 }
 
-Alert::Alert()
+Alert::Alert(std::function<void(std::int64_t)> check)
+    : m_check(std::move(check))
 {
     m_clock.start();
     m_repeat.setInterval(kRepeatCheckMs);
-    connect(&m_repeat, &QTimer::timeout, this, &Alert::OnRepeat);
+    connect(&m_repeat, &QTimer::timeout, this, [this] { m_check(SteadyMs()); });
 }
 
 Alert::~Alert() = default;
 
-void Alert::SetSoundOn(bool on)
+void Alert::Play()
 {
-    m_bSoundOn = on;
-    if (!on && m_sound)
+    // The worker starts with the first sound, so a clock that never alerts never meets the
+    // sound system.
+    if (!m_sound)
+        m_sound = std::make_unique<AlarmSound>();
+    m_sound->Play();
+}
+
+void Alert::Stop()
+{
+    if (m_sound)
         m_sound->Stop();
 }
 
-void Alert::PopupOpened(const void *popup)
+void Alert::Watch(bool on)
 {
-    Apply(m_rule.Opened(popup, m_clock.elapsed()));
-}
-
-void Alert::PopupQuieted(const void *popup)
-{
-    Apply(m_rule.Quieted(popup));
-}
-
-void Alert::Clear()
-{
-    Apply(m_rule.Clear());
-    m_snoozes.Clear();
-}
-
-void Alert::OnRepeat()
-{
-    Apply(m_rule.Tick(m_clock.elapsed()));
-}
-
-void Alert::Apply(AlarmRule::Action action)
-{
-    if (m_rule.Sounding()) {
-        if (!m_repeat.isActive())
-            m_repeat.start();
-    } else {
+    if (!on)
         m_repeat.stop();
-    }
-    if (action == AlarmRule::Action::Stop && m_sound)
-        m_sound->Stop();
-    if (action == AlarmRule::Action::Play && m_bSoundOn) {
-        // The worker starts with the first sound, so a clock that never alerts never meets the
-        // sound system.
-        if (!m_sound)
-            m_sound = std::make_unique<AlarmSound>();
-        m_sound->Play();
-    }
+    else if (!m_repeat.isActive())
+        m_repeat.start();
 }
 
 } // namespace alert

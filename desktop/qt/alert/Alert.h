@@ -1,18 +1,15 @@
-// The alert of fired reminders: the alarm sound while popups jiggle, its on/off setting, and the
-// queue of snoozed reminders.
+// The alarm sound of fired reminders and the wake that lets the clock repeat or stop it.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
-#include "core/alert/AlarmRule.h"
 #include "alert/AlarmSound.h"
-#include "core/alert/SnoozeQueue.h"
 
 namespace alert {
 
@@ -21,35 +18,21 @@ class Alert : public QObject
     Q_OBJECT
 
 public:
-    Alert();
+    // `check` is called with SteadyMs() about four times a second while watching.
+    explicit Alert(std::function<void(std::int64_t)> check);
     ~Alert() override;
 
-    bool SoundOn() const { return m_bSoundOn; }
-    // Switching off silences a sound now playing; switching on lets it sound at its next repeat.
-    void SetSoundOn(bool on);
-
-    // A popup opened and jiggles; `popup` identifies it until it is quieted.
-    void PopupOpened(const void *popup);
-    // The popup stopped jiggling: clicked, snoozed or closed.
-    void PopupQuieted(const void *popup);
-
-    void Snooze(const std::string &message, platform::Moment due) { m_snoozes.Add(message, due); }
-    std::vector<std::string> TakeDueSnoozes(platform::Moment now) { return m_snoozes.TakeDue(now); }
-    const SnoozeQueue &Snoozes() const { return m_snoozes; }
-
-    // Silences the sound and drops every popup and snooze, as at exit.
-    void Clear();
+    // Milliseconds of a steady clock.
+    std::int64_t SteadyMs() const { return m_clock.elapsed(); }
+    void Play();
+    void Stop();
+    void Watch(bool on);
 
 private:
-    void Apply(AlarmRule::Action action);
-    void OnRepeat();
-
-    AlarmRule m_rule;
-    SnoozeQueue m_snoozes;
+    std::function<void(std::int64_t)> m_check;
     std::unique_ptr<AlarmSound> m_sound;
     QElapsedTimer m_clock;
     QTimer m_repeat;
-    bool m_bSoundOn = true;
 };
 
 } // namespace alert

@@ -9,7 +9,7 @@
 #include "core/pictures/SkinCatalogue.h"
 #include "gfx/QtPictures.h"
 #include "platform/IniFile.h"
-#include "platform/ScreenPlacement.h"
+#include "core/clock/ScreenPlacement.h"
 #include "platform/UserMessage.h"
 #include "res/Resources.h"
 
@@ -66,12 +66,14 @@ void CClockWnd::MoveWindow(core::WindowPosition topLeft)
 {
     m_nX = topLeft.x;
     m_nY = topLeft.y;
-    QList<QRect> areas;
+    const auto rect = [](const QRect &r) { return core::Rect{r.x(), r.y(), r.width(), r.height()}; };
+    std::vector<core::Rect> areas;
     for (const QScreen *screen : QGuiApplication::screens())
-        areas.append(screen->availableGeometry());
+        areas.push_back(rect(screen->availableGeometry()));
     const QScreen *primary = QGuiApplication::primaryScreen();
-    const QRect saved(m_nX, m_nY, width(), height());
-    move(platform::VisibleTopLeft(saved, areas, primary ? primary->availableGeometry() : saved));
+    const core::Rect saved{m_nX, m_nY, width(), height()};
+    const core::Point shown = core::VisibleTopLeft(saved, areas, primary ? rect(primary->availableGeometry()) : saved);
+    move(shown.x, shown.y);
 }
 
 QString CClockWnd::ChooseSkin(QString &name, const QStringList &names, const QString &extension,

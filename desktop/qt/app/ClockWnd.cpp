@@ -13,7 +13,6 @@
 
 #include <algorithm>
 
-#include "core/alert/TrayTip.h"
 #include "platform/Gbk.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramDir.h"
@@ -86,11 +85,9 @@ void CClockWnd::SetDayIcon(int day)
     AddTrayIcon(this, DayIcon(day));
 }
 
-platform::Moment CClockWnd::SetTrayTip(platform::Moment now)
+void CClockWnd::SetTrayTip(const std::string &text)
 {
-    platform::Moment changesAt = 0;
-    CTrayIcon::SetTrayTip(QString::fromStdString(alert::TrayTipText(m_clock.Reminders(), now, m_alert.Snoozes(), &changesAt)));
-    return changesAt;
+    CTrayIcon::SetTrayTip(QString::fromStdString(text));
 }
 
 void CClockWnd::OpenNote(const std::string &message)
@@ -101,34 +98,16 @@ void CClockWnd::OpenNote(const std::string &message)
     popup->SetMessage(platform::FromGbk(message));
     popup->Create(m_paths.DataFile(ReminderPopup::PictureFileName()));
     const ReminderPopup *id = popup.get();
-    const auto quiet = [this, id] { m_alert.PopupQuieted(id); };
+    const auto quiet = [this, id] { m_clock.NoteQuieted(id); };
     connect(popup.get(), &ReminderPopup::clicked, this, quiet);
     connect(popup.get(), &ReminderPopup::finished, this, quiet);
-    connect(popup.get(), &ReminderPopup::snoozed, this, [this, message](int minutes) {
-        const platform::Moment now = platform::CurrentMoment();
-        m_alert.Snooze(message, now + minutes * 60);
-        m_clock.RemindersChanged(now);
+    connect(popup.get(), &ReminderPopup::snoozed, this, [this, id, message](int minutes) {
+        m_clock.Snooze(id, message, minutes, platform::CurrentMoment());
     });
     popup->show();
     popup->update();
     m_arrPopups.push_back(std::move(popup));
-    m_alert.PopupOpened(id);
-}
-
-std::vector<std::string> CClockWnd::PendingSnoozeTexts() const
-{
-    std::vector<std::string> texts;
-    for (const alert::Snooze &snooze : m_alert.Snoozes().Items())
-        texts.push_back(alert::SnoozeToText(snooze));
-    return texts;
-}
-
-void CClockWnd::AdoptSnoozeTexts(const std::vector<std::string> &texts)
-{
-    for (const std::string &text : texts) {
-        if (auto snooze = alert::SnoozeFromText(text))
-            m_alert.Snooze(snooze->message, snooze->due);
-    }
+    m_clock.NoteOpened(id, m_alert.SteadyMs());
 }
 
 bool CClockWnd::OnCommand(const std::string &command)
@@ -266,7 +245,6 @@ void CClockWnd::Close()
 {
     m_moveRest.stop();
     m_arrPopups.clear();
-    m_alert.Clear();
     DeleteTrayIcon();
     m_timer.stop();
     m_arrBkNames.clear();

@@ -120,18 +120,17 @@ private:
     void DrawDigits(const core::ClockDigits &digits, const std::array<bool, 6> &changed) override;
     void ShowWindow(bool visible) override { setVisible(visible); }
     void SetDayIcon(int day) override;
-    platform::Moment SetTrayTip(platform::Moment now) override;
+    void SetTrayTip(const std::string &text) override;
     void SetMenuTicks(bool autoStart, bool sound) override;
     void OpenNote(const std::string &message) override;
-    void SetSoundOn(bool on) override { m_alert.SetSoundOn(on); }
+    void PlaySound() override { m_alert.Play(); }
+    void StopSound() override { m_alert.Stop(); }
+    void WatchSound(bool on) override { m_alert.Watch(on); }
     void OpenSheet() override;
     bool Restart(const std::vector<std::string> &arguments) override;
     void Close() override;
     void ShowMessage(const std::string &text) override;
     void Later(std::function<void()> work) override;
-    std::vector<std::string> TakeDueSnoozes(platform::Moment now) override { return m_alert.TakeDueSnoozes(now); }
-    std::vector<std::string> PendingSnoozeTexts() const override;
-    void AdoptSnoozeTexts(const std::vector<std::string> &texts) override;
 
     void BuildShape();
     void OnEraseBkgnd(QPainter &painter, const QRegion &region);
@@ -161,5 +160,5 @@ private:
     bool m_bFinished = false; // FinishCreate has run
     bool m_bTrayAdded = false;
     platform::WindowDrag m_drag;
-    alert::Alert m_alert;
+    alert::Alert m_alert{[this](std::int64_t steadyMs) { m_clock.SoundCheck(steadyMs); }};
 };
