@@ -5,7 +5,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 #include "app/ClockWnd.h"
+#include "app/SingleInstance.h"
 #include "platform/IniFile.h"
 #include "platform/UserMessage.h"
 #include "core/reminders/ReminderMap.h"
@@ -328,6 +332,25 @@ private slots:
         QCOMPARE(wnd.TrayTip(), QStringLiteral("12月7日 星期一 · 下一个提醒 明天 07:05:00 wake up"));
         wnd.OnTimer(platform::FromLocal(2026, 12, 8, 0, 0, 4));
         QCOMPARE(wnd.TrayTip(), QStringLiteral("12月8日 星期二 · 下一个提醒 07:05:00 wake up"));
+    }
+
+    // A later start learns whether the running clock took its command: an ending clock takes
+    // none, so the later start keeps what it carries (snoozes) and starts a clock of its own.
+    void laterStartHearsWhetherTheClockTookIt()
+    {
+        const QString name = QDir(m_autostart.path()).filePath(QStringLiteral("instance"));
+        QCOMPARE(SendToRunningClock(name, "show", 2000), SendResult::NoClock);
+        bool ending = false;
+        InstanceServer server([&](const QByteArray &command) { return command == "show" && !ending; });
+        QVERIFY(server.Listen(name));
+        for (const auto &[end, expected] : {std::pair{false, SendResult::Answered}, std::pair{true, SendResult::Silent}}) {
+            ending = end;
+            std::atomic<SendResult> got = SendResult::NoClock;
+            std::thread later([&] { got = SendToRunningClock(name, "show", 3000); });
+            QTRY_VERIFY_WITH_TIMEOUT(got != SendResult::NoClock, 10000);
+            later.join();
+            QCOMPARE(got.load(), expected);
+        }
     }
 
 private:
