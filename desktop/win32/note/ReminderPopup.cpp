@@ -65,10 +65,12 @@ std::unique_ptr<CReminderPopup> CReminderPopup::Open(HINSTANCE instance, HWND cl
                                                {note->m_size.cx, note->m_size.cy});
     note->m_rcHome = RECT{home.left, home.top, home.left + home.width, home.top + home.height};
 
+    note->m_bDeleting = true; // a window that fails while being made is not reported as closed
     HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, kClassName, L"", WS_POPUP | WS_SYSMENU,
                                 home.left, home.top, home.width, home.height, nullptr, nullptr, instance, note.get());
     if (!hwnd)
         return nullptr;
+    note->m_bDeleting = false;
     SetLayeredWindowAttributes(hwnd, 0, Alpha, LWA_ALPHA);
     if (loaded.picture)
         SetWindowRgn(hwnd, MakeRegion(core::OutlineRects(*loaded.picture)), FALSE); // the window owns it now
