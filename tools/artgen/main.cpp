@@ -1,5 +1,5 @@
 // artgen: draws the default skins ("skins DIR"), the pictures compiled into the program ("resources DIR")
-// or the program icon for the icon theme ("icons DIR").
+// the program icon for the icon theme ("icons DIR") or the alarm chime ("chime FILE").
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -11,6 +11,7 @@
 
 #include "tools/artgen/Backgrounds.h"
 #include "tools/artgen/BmpWriter.h"
+#include "tools/artgen/Chime.h"
 #include "tools/artgen/DigitStrips.h"
 #include "tools/artgen/Icons.h"
 #include "tools/artgen/PopupPicture.h"
@@ -84,7 +85,7 @@ std::vector<Output> ThemeIcons()
 int main(int argc, char **argv)
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: artgen skins|resources|icons DIRECTORY\n");
+        std::fprintf(stderr, "usage: artgen skins|resources|icons DIRECTORY, or artgen chime FILE\n");
         return 2;
     }
     const QString what = QString::fromLocal8Bit(argv[1]);
@@ -95,6 +96,8 @@ int main(int argc, char **argv)
         return WriteAll(directory, Resources()) ? 0 : 1;
     if (what == "icons")
         return WriteAll(directory, ThemeIcons()) ? 0 : 1;
+    if (what == "chime")
+        return WriteChime(argv[2]) ? 0 : 1;
     std::fprintf(stderr, "artgen: unknown set \"%s\"; use skins, resources or icons\n", argv[1]);
     return 2;
 }
