@@ -135,13 +135,11 @@ LRESULT CFieldEdit::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
         OnLButtonDown(wParam, lParam);
         return 0;
     case WM_SETFOCUS:
+        // Also after the dialog has selected the whole text of a control it tabs into.
         Default(nMsg, wParam, lParam);
         SelectCurrent();
         HideCaret(m_hWnd);
         return 0;
-    case WM_GETDLGCODE:
-        // Without "has set-selection" the dialog does not select the whole text on Tab.
-        return Default(nMsg, wParam, lParam) & ~static_cast<LRESULT>(DLGC_HASSETSEL);
     case WM_MOUSEMOVE:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:

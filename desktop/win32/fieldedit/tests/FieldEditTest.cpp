@@ -148,9 +148,14 @@ TEST_F(FieldEditTest, PasteUndoAndShortcutsLeaveTheText)
         SetClipboardData(CF_UNICODETEXT, memory);
         CloseClipboard();
     }
-    for (UINT nMsg : std::initializer_list<UINT>{WM_PASTE, WM_CUT, WM_CLEAR, WM_UNDO, EM_UNDO})
-        SendMessageW(hwnd, nMsg, 0, 0);
-    SendMessageW(hwnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"42"));
+    // Each checked at once: the next key would draw the field's text again anyway.
+    const LPARAM text = reinterpret_cast<LPARAM>(L"42");
+    for (auto [nMsg, lParam] : {std::pair<UINT, LPARAM>{WM_PASTE, 0}, {WM_CUT, 0}, {WM_CLEAR, 0}, {WM_UNDO, 0},
+                                {EM_UNDO, 0}, {EM_REPLACESEL, text}}) {
+        SendMessageW(hwnd, nMsg, 0, lParam);
+        EXPECT_EQ(Text(hwnd), "13:00:00") << "message " << nMsg;
+        EXPECT_EQ(Selection(hwnd), "3+2") << "message " << nMsg;
+    }
     {
         const HeldKeys ctrl{VK_CONTROL};
         Press(hwnd, 'V', 0x16);
@@ -198,16 +203,27 @@ TEST_F(FieldEditTest, ClicksSelectTheSegmentAndNothingElse)
 
 TEST_F(FieldEditTest, TabIntoTheFieldSelectsItsCurrentSegment)
 {
-    const std::unique_ptr<CFieldEdit> time = Make<CTimeEdit>();
+    // A dialog of its own: the dialog manager selects the whole text of a control it tabs into
+    // unless the control says otherwise.
+    struct {
+        DLGTEMPLATE dialog;
+        WORD menu, windowClass, title;
+    } const dialogTemplate{{WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, 200, 60}, 0, 0, 0};
+    HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &dialogTemplate.dialog, nullptr,
+                                             [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    ASSERT_TRUE(dialog);
+    CTimeEdit time;
     HWND other = CreateWindowExW(0, L"EDIT", L"other", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, 10, 60, 200, 26,
-                                 m_parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetFocus(time->GetSafeHwnd());
-    PlayKeys(time->GetSafeHwnd(), "{Right}");
+                                 dialog, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(time.Create(dialog, 100, RECT{10, 10, 300, 36}));
+    SetFocus(time.GetSafeHwnd());
+    PlayKeys(time.GetSafeHwnd(), "{Right}");
     SetFocus(other);
     MSG msg{other, WM_KEYDOWN, VK_TAB, 1, 0, {}};
-    EXPECT_TRUE(IsDialogMessageW(m_parent, &msg));
-    EXPECT_EQ(GetFocus(), time->GetSafeHwnd());
-    EXPECT_EQ(Selection(time->GetSafeHwnd()), "3+2");
+    EXPECT_TRUE(IsDialogMessageW(dialog, &msg));
+    EXPECT_EQ(GetFocus(), time.GetSafeHwnd());
+    EXPECT_EQ(Selection(time.GetSafeHwnd()), "3+2");
+    DestroyWindow(dialog);
 }
 
 TEST_F(FieldEditTest, ColoursReturnThePreviousColourAndPaintTheField)
