@@ -541,4 +541,37 @@ TEST_F(SheetTest, FailedSaveIsToldAndTheChangeKept)
     EXPECT_EQ(Rows(), std::vector<std::wstring>{L"否 21:30:00 sleep"});
 }
 
+TEST_F(SheetTest, KeyboardAloneAddsAReminderFromAFreshSheet)
+{
+    // Key presses through the sheet's loop, which also makes their characters.
+    const auto press = [this](std::initializer_list<int> held, const std::vector<WPARAM> &keys) {
+        for (WPARAM nKey : keys) {
+            const HeldKeys holding(held);
+            for (UINT nMsg : {WM_KEYDOWN, WM_KEYUP}) {
+                MSG msg{GetFocus(), nMsg, nKey, nMsg == WM_KEYUP ? static_cast<LPARAM>(0xC0000001) : 1, 0, {}};
+                m_sheet->PumpMessage(msg);
+                Pump();
+            }
+        }
+    };
+    const auto typing = [](const std::wstring &text) {
+        std::vector<WPARAM> keys;
+        for (wchar_t ch : text)
+            keys.push_back(static_cast<WPARAM>(VkKeyScanW(ch) & 0xFF));
+        return keys;
+    };
+    SetForegroundWindow(Sheet());
+    Pump();
+    press({VK_CONTROL}, {VK_NEXT, VK_NEXT});
+    EXPECT_EQ(CurrentPage(), 2);
+    press({}, typing(L"\t\t\t\t")); // OK, Cancel, the tabs, the list, then the time field
+    EXPECT_EQ(GetFocus(), Reminders(IDC_TIME));
+    press({}, typing(L"070500\t \twake\t ")); // time, tick 启用, message, 添加
+    const ReminderRecord *record = m_host.m_map.Lookup("1971:01:01:07:05:00");
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->enabled, 1);
+    EXPECT_EQ(record->message, "wake");
+    EXPECT_EQ(ReadFile(m_host.m_path).size(), 74u);
+}
+
 } // namespace
