@@ -125,4 +125,14 @@ void PressKey(FieldModel &field, FieldKey key, std::u16string_view typed, bool b
     }
 }
 
+void TypeText(FieldModel &field, std::u16string_view typed, bool bCommand)
+{
+    if (bCommand)
+        return;
+    for (char16_t c : typed) {
+        if (c == u'\b' || IsTypeable(c))
+            field.OnChar(c);
+    }
+}
+
 } // namespace core

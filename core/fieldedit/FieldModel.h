@@ -72,4 +72,9 @@ private:
 // system key) types nothing, so that shortcuts such as paste leave the field as it was.
 void PressKey(FieldModel &field, FieldKey key, std::u16string_view typed, bool bCommand = false);
 
+// Characters that reach the field apart from their key, as an edit control's character messages and
+// an input method's text do: the backspace character and the characters a field may take go on, the
+// others are dropped. Characters typed with a command modifier held are all dropped.
+void TypeText(FieldModel &field, std::u16string_view typed, bool bCommand = false);
+
 } // namespace core

@@ -1,11 +1,16 @@
 // Tests of the further field kinds' rules and of the real, name and text segments.
 #include <cmath>
 #include <ios>
+#include <functional>
 #include <limits>
+#include <map>
+#include <memory>
 
 #include <gtest/gtest.h>
 
 #include "core/fieldedit/FieldKinds.h"
+#include "core/fieldedit/TimeField.h"
+#include "core/fieldedit/tests/ControlRows.h"
 #include "core/fieldedit/tests/KeyScript.h"
 
 namespace core {
@@ -305,6 +310,50 @@ TEST(TextSegment, TakesOnlyCharactersThatShow)
         EXPECT_EQ(segment.AcceptChar(ch), bTaken) << std::hex << static_cast<unsigned>(ch);
         EXPECT_EQ(segment.SetText(std::u16string(1, static_cast<char16_t>(ch))), bTaken && ch <= 0xFFFF)
             << std::hex << static_cast<unsigned>(ch);
+    }
+}
+
+TEST(FieldControls, RowsOfTheFrontEndsControls)
+{
+    const std::map<std::string, std::function<std::unique_ptr<FieldModel>()>> make = {
+        {"CTimeEdit", [] { return std::make_unique<TimeField>(); }},
+        {"CTextNumberEdit", [] { return std::make_unique<TextNumberField>(); }},
+        {"CYearMonthEdit", [] { return std::make_unique<YearMonthField>(); }},
+        {"CNumberPairEdit", [] { return std::make_unique<NumberPairField>(); }},
+        {"CMonthDayEdit", [] { return std::make_unique<MonthDayField>(); }},
+        {"CNumber32Edit", [] { return std::make_unique<Number32Field>(); }},
+        {"CDigits334Edit", [] { return std::make_unique<Digits334Field>(); }},
+        {"CDigits324Edit", [] { return std::make_unique<Digits324Field>(); }},
+        {"CRealPairEdit", [] { return std::make_unique<RealPairField>(); }},
+    };
+    for (const ControlRow &row : kControlRows) {
+        const std::unique_ptr<FieldModel> field = make.at(row.kind)();
+        PlayKeys(*field, row.keys);
+        const SegmentRange range = field->GetCurrentRange();
+        EXPECT_EQ(Narrow(field->ComposeText()), row.text) << row.kind << " " << row.keys;
+        EXPECT_EQ(std::to_string(range.nStart) + "+" + std::to_string(range.nEnd - range.nStart), row.selection)
+            << row.kind << " " << row.keys;
+    }
+}
+
+TEST(FieldControls, CharactersApartFromTheirKeys)
+{
+    // Character messages and input-method text: the backspace character edits, other controls and
+    // everything typed as a shortcut are dropped.
+    const struct {
+        std::u16string typed;
+        bool bCommand;
+        const char *text;
+    } rows[] = {
+        {u"ab\bc", false, "ac           0000"},
+        {u"x\x16y\x7f", false, "xy           0000"},
+        {u"xy", true, "             0000"},
+        {u"\x4e2d\xfeff", false, "?            0000"},
+    };
+    for (const auto &row : rows) {
+        TextNumberField field;
+        TypeText(field, row.typed, row.bCommand);
+        EXPECT_EQ(Narrow(field.ComposeText()), row.text) << Narrow(row.typed);
     }
 }
 
