@@ -109,36 +109,45 @@ TEST(PackageManifest, LoadsCommonControlsSix)
         << folder;
 }
 
-TEST(PackageManifest, PerMonitorAware)
-{
-    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()), DPI_AWARENESS_PER_MONITOR_AWARE);
-}
-
-// Systems that do not know per-monitor v2 read the manifest's other settings: Windows 10 1607
-// takes the first value of dpiAwareness that it knows, older systems read dpiAware alone.
-TEST(PackageManifest, OlderSystemsFallBackToSystemAwareness)
+// The awareness each Windows takes from the manifest as the loader parsed it. Windows 10 1703 and
+// later take the first value of dpiAwareness that they know; 1607 does the same without
+// per-monitor v2; older systems read dpiAware alone. (Wine makes every program per-monitor aware,
+// so the process's own awareness tells nothing here.)
+TEST(PackageManifest, PerMonitorV2WithSystemAwareFallback)
 {
     wchar_t text[256] = {};
     SIZE_T length = 0;
     ASSERT_TRUE(QueryActCtxSettingsW(0, nullptr, L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
                                      L"dpiAwareness", text, ARRAYSIZE(text), &length));
     const std::string list = Lower(win32::Utf8(text));
-    std::string firstKnownTo1607;
-    for (std::size_t start = 0; start < list.size() && firstKnownTo1607.empty();) {
-        std::size_t end = list.find(',', start);
-        end = end == std::string::npos ? list.size() : end;
-        std::string value = list.substr(start, end - start);
-        value.erase(0, value.find_first_not_of(" \t\r\n"));
-        value.erase(value.find_last_not_of(" \t\r\n") + 1);
-        if (value == "unaware" || value == "system" || value == "permonitor")
-            firstKnownTo1607 = value;
-        start = end + 1;
+    struct Row {
+        std::string system;
+        std::vector<std::string> known;
+        std::string expected;
+    };
+    const std::vector<Row> rows = {
+        {"Windows 10 1703 and later", {"unaware", "system", "permonitor", "permonitorv2"}, "permonitorv2"},
+        {"Windows 10 1607", {"unaware", "system", "permonitor"}, "system"},
+    };
+    for (const Row &row : rows) {
+        std::string taken;
+        for (std::size_t start = 0; start < list.size() && taken.empty();) {
+            std::size_t end = list.find(',', start);
+            end = end == std::string::npos ? list.size() : end;
+            std::string value = list.substr(start, end - start);
+            value.erase(0, value.find_first_not_of(" \t\r\n"));
+            value.erase(value.find_last_not_of(" \t\r\n") + 1);
+            for (const std::string &known : row.known)
+                if (value == known)
+                    taken = value;
+            start = end + 1;
+        }
+        EXPECT_EQ(taken, row.expected) << row.system << " reading dpiAwareness \"" << list << "\"";
     }
-    EXPECT_EQ(firstKnownTo1607, "system") << "dpiAwareness: " << win32::Utf8(text);
 
     ASSERT_TRUE(QueryActCtxSettingsW(0, nullptr, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings",
                                      L"dpiAware", text, ARRAYSIZE(text), &length));
-    EXPECT_EQ(win32::Utf8(text), "true");
+    EXPECT_EQ(win32::Utf8(text), "true") << "older systems";
 }
 
 } // namespace
