@@ -106,6 +106,14 @@ start_and_drag() {
   [ ! -e "$instdir/config.ini" ] || fail "config.ini was written into the program folder"
 }
 
+# Installing again over a running clock ends it and replaces its files; then it is started again.
+reinstall_while_running() {
+  install_and_check
+  wait_for 30 eval '! clock_window' || fail "installing again left the old clock running"
+  wine start /unix "$lnk" >/dev/null 2>&1
+  wait_for 60 clock_window || fail "the shortcut started no clock window after installing again"
+}
+
 # Rows: how the uninstaller runs, whether the clock runs then, the machine-wide Run value before,
 # and whether that value must be gone after.
 other_win='C:\Tools\Dovetock\dovetock.exe'
@@ -114,7 +122,10 @@ for row in "registered quiet string|clock|$instdir_win\\dovetock.exe|gone" \
   "in place, waited for|-|\"$instdir_win\\dovetock.exe\"|gone"; do
   IFS='|' read -r how clock machine_run after <<<"$row"
   install_and_check
-  [ "$clock" = clock ] && start_and_drag
+  if [ "$clock" = clock ]; then
+    start_and_drag
+    reinstall_while_running
+  fi
   wine reg add "HKCU\\$run_key" /v Dovetick /d "$instdir_win\\dovetock.exe" /f >/dev/null 2>&1
   wine reg add "HKLM\\$run_key" /v Dovetick /d "$machine_run" /f >/dev/null 2>&1
   if [ "$how" = "registered quiet string" ]; then
