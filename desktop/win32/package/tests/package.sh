@@ -61,7 +61,7 @@ reg_value() {
     awk -v name="$2" '$1 == name { sub(/^ *[^ ]+ +REG_[A-Z_]+ +/, ""); print; found = 1 } END { exit !found }'
 }
 reg_gone() { ! wine reg query "$1" /v "$2" >/dev/null 2>&1; }
-clock_window() { xdotool search --onlyvisible --name '^Dovetock$' 2>/dev/null | head -n 1 | grep .; }
+clock_window() { xdotool search --onlyvisible --name '^Dovetock$' 2>/dev/null | awk 'NR == 1 { print } END { exit !NR }'; }
 # Nothing of the program is left: its folder, the shortcut, the uninstall entry, the logon start.
 all_removed() {
   [ ! -e "$instdir" ] && [ ! -e "$lnk" ] && ! wine reg query "$uninstall_key" >/dev/null 2>&1 &&
