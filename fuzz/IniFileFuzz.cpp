@@ -10,6 +10,8 @@
 #include <iterator>
 #include <string>
 
+#include <unistd.h>
+
 #include "core/files/Gbk.h"
 #include "core/files/IniFile.h"
 
@@ -46,7 +48,8 @@ const std::filesystem::path &Folder()
             const std::filesystem::path base = std::filesystem::exists("/dev/shm")
                 ? std::filesystem::path("/dev/shm")
                 : std::filesystem::temp_directory_path();
-            dir = base / ("inifuzz-" + std::to_string(std::rand()));
+            // One folder per process: fuzz runs of other builds may run at the same time.
+            dir = base / ("inifuzz-" + std::to_string(getpid()));
             std::filesystem::create_directories(dir);
         }
         ~Scratch() { std::filesystem::remove_all(dir); }
