@@ -13,6 +13,7 @@
 #include "tools/artgen/BmpWriter.h"
 #include "tools/artgen/DigitStrips.h"
 #include "tools/artgen/Icons.h"
+#include "tools/artgen/IcoWriter.h"
 #include "tools/artgen/PopupPicture.h"
 
 namespace {
@@ -95,6 +96,8 @@ int main(int argc, char **argv)
         return WriteAll(directory, Resources()) ? 0 : 1;
     if (what == "icons")
         return WriteAll(directory, ThemeIcons()) ? 0 : 1;
+    if (what == "win32")
+        return WriteWindowsResources(directory);
     std::fprintf(stderr, "artgen: unknown set \"%s\"; use skins, resources or icons\n", argv[1]);
     return 2;
 }
