@@ -59,9 +59,10 @@ bool CClockWnd::Create(const std::wstring &windowName)
     wc.lpszClassName = ClassName;
     RegisterClassExW(&wc);
     m_nTaskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    // The window exists before the face is made: the clock sizes, shapes and places it.
+    // The window exists before the face is made: the clock sizes, shapes and places it. No system
+    // menu: with one, Wine hands the window to the window manager, which may frame and move it.
     m_hWnd = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, ClassName, windowName.c_str(),
-                             WS_POPUP | WS_SYSMENU, 0, 0, 0, 0, nullptr, nullptr, instance, this);
+                             WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
     if (!m_hWnd)
         return false;
     SetLayeredWindowAttributes(m_hWnd, 0, 200, LWA_ALPHA);
@@ -155,6 +156,10 @@ void CClockWnd::Close()
     m_strBkName.clear();
     m_strNumName.clear();
     ::ShowWindow(m_hWnd, SW_HIDE);
+    // A move loop still running (a drag whose release was lost) ends here rather than take the
+    // quit message for itself.
+    ReleaseCapture();
+    SendMessageW(m_hWnd, WM_CANCELMODE, 0, 0);
     PostQuitMessage(0);
 }
 
@@ -293,6 +298,10 @@ LRESULT CClockWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             job();
         return 0;
     }
+    case WM_SYSKEYDOWN:
+        if (wParam != VK_F4)
+            break;
+        [[fallthrough]];
     case WM_CLOSE:
         // Alt+F4 ends the program exactly as Exit does.
         m_clock.Destroy();

@@ -75,7 +75,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     UpdateWindow(clock.GetSafeHwnd());
     clock.OnCommand(request.command);
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // The clock's end ends the loop, also when a modal loop took the quit message.
+    while (!clock.IsDestroyed() && GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
