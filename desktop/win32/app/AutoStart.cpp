@@ -49,7 +49,7 @@ bool AutoStart::IsAutoRun() const
 {
     DWORD type = 0;
     DWORD size = 0;
-    return RegGetValueW(Root(), kRunKey, kValueName, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, &type, nullptr, &size)
+    return RegGetValueW(Root(), kRunKey, kValueName, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, &type, nullptr, &size)
         == ERROR_SUCCESS;
 }
 
