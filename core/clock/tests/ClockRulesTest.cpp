@@ -69,6 +69,7 @@ TEST(StartArguments, CommandOfAStart)
         {{"-settings"}, Kind::Command, "settings", 0},
         {{"--quit"}, Kind::Quit, "quit", 0},
         {{"--show", "--quit"}, Kind::Quit, "quit", 0},
+        {{"--settings", "--quit"}, Kind::Quit, "quit", 0},
         {{"--snooze=1700000000:6869"}, Kind::Command, "restore 1700000000:6869", 0},
         {{"--snooze=1700000000:6869", "--snooze=1700000060:d6d0"}, Kind::Command,
          "restore 1700000000:6869 1700000060:d6d0", 0},
