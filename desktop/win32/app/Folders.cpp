@@ -4,21 +4,20 @@
 #include <string>
 
 #include <windows.h>
-#include <knownfolders.h>
 #include <shlobj.h>
 
 namespace win32 {
 
 namespace {
 
-std::filesystem::path KnownFolder(REFKNOWNFOLDERID id)
+// The folder lookup that needs no COM: the known-folder manager would start Wine's RPC service,
+// which holds up the first start for seconds.
+std::filesystem::path KnownFolder(int csidl)
 {
-    PWSTR path = nullptr;
-    std::filesystem::path folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DONT_VERIFY, nullptr, &path)) && path)
-        folder = path;
-    CoTaskMemFree(path);
-    return folder;
+    wchar_t path[MAX_PATH] = L"";
+    if (SUCCEEDED(SHGetFolderPathW(nullptr, csidl | CSIDL_FLAG_DONT_VERIFY, nullptr, SHGFP_TYPE_CURRENT, path)))
+        return path;
+    return {};
 }
 
 } // namespace
@@ -42,9 +41,9 @@ core::FolderFacts FolderFactsOfThisProgram()
 {
     core::FolderFacts facts;
     facts.programDir = ProgramPath().parent_path();
-    facts.appData = KnownFolder(FOLDERID_RoamingAppData);
-    facts.localAppData = KnownFolder(FOLDERID_LocalAppData);
-    for (REFKNOWNFOLDERID id : {FOLDERID_ProgramFiles, FOLDERID_ProgramFilesX86, FOLDERID_ProgramFilesX64}) {
+    facts.appData = KnownFolder(CSIDL_APPDATA);
+    facts.localAppData = KnownFolder(CSIDL_LOCAL_APPDATA);
+    for (int id : {CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86}) {
         std::filesystem::path folder = KnownFolder(id);
         if (!folder.empty())
             facts.programFiles.push_back(std::move(folder));
