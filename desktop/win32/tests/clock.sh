@@ -45,4 +45,17 @@ wait_for 30 e2e_process_gone "$WIN_CLOCK_PID" || fail "--quit left the clock run
 wait_for 10 eval '! win_tray_icons' || fail "the tray icon stayed after the clock ended"
 win_run "$dir" --quit 2>"$E2E_TMP/quit.err" && fail "--quit after the clock ended exited 0"
 grep -q 'no clock is running' "$E2E_TMP/quit.err" || fail "--quit with no clock said nothing"
-echo "win32 clock: window, outline, opacity, place, time, tray icon, drag, one clock, --quit"
+
+# Installed under Program Files, the clock reads its settings from %APPDATA%\Dovetock.
+installed="$WINEPREFIX/drive_c/Program Files/Dovetock"
+mkdir -p "$installed"
+cp "$dir"/*.exe "$dir"/*.BK "$dir"/*.NUM "$installed/"
+appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')")
+mkdir -p "$appdata/Dovetock"
+printf '[autorun]\r\nenable=0\r\n[location]\r\nx=33\r\ny=44\r\n' >"$appdata/Dovetock/config.ini"
+win_start_clock "$installed"
+read -r x y _ < <(e2e_geometry "$WIN_CLOCK")
+[ "$x $y" = "33 44" ] || fail "the installed clock is at $x,$y, not at 33,44 of %APPDATA%\\Dovetock\\config.ini"
+win_run "$installed" --quit || fail "--quit of the installed clock exited $?"
+[ ! -e "$installed/config.ini" ] || fail "the installed clock wrote config.ini beside the program"
+echo "win32 clock: window, outline, opacity, place, time, tray icon, drag, one clock, --quit, installed folders"
