@@ -6,7 +6,6 @@
 #include "app/Folders.h"
 #include "app/Resource.h"
 #include "common/Text.h"
-#include "core/alert/TrayTip.h"
 #include "core/clock/SecondTick.h"
 #include "core/files/Log.h"
 
@@ -92,29 +91,6 @@ void CClockWnd::ShowWindow(bool visible)
         SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void CClockWnd::SetDayIcon(int day)
-{
-    const HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DAY_FIRST - 1 + day),
-                                                     IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    SetTrayIcon(m_hWnd, icon);
-    if (m_hDayIcon)
-        DestroyIcon(m_hDayIcon);
-    m_hDayIcon = icon;
-}
-
-platform::Moment CClockWnd::SetTrayTip(platform::Moment now)
-{
-    platform::Moment changesAt = 0;
-    CTrayIcon::SetTrayTip(win32::Wide(alert::TrayTipText(m_clock.Reminders(), now, m_alert.Snoozes(), &changesAt)));
-    return changesAt;
-}
-
-void CClockWnd::SetMenuTicks(bool autoStart, bool sound)
-{
-    CheckMenuItem(m_menuTray, ID_TRAY_AUTOSTART, MF_BYCOMMAND | (autoStart ? MF_CHECKED : MF_UNCHECKED));
-    CheckMenuItem(m_menuTray, ID_TRAY_ALERTSOUND, MF_BYCOMMAND | (sound ? MF_CHECKED : MF_UNCHECKED));
-}
-
 void CClockWnd::OpenNote(const std::string &message)
 {
     m_alert.OpenNote(message, SteadyMs() - m_nSteadyStart);
@@ -172,44 +148,6 @@ void CClockWnd::Later(std::function<void()> work)
 {
     m_arrLater.push_back(std::move(work));
     PostMessageW(m_hWnd, WM_RUNLATER, 0, 0);
-}
-
-int CClockWnd::OnTrayLButtonDown()
-{
-    m_clock.TrayClicked();
-    return 1;
-}
-
-int CClockWnd::OnTrayRButtonUp()
-{
-    ShowTrayMenu();
-    return 1;
-}
-
-void CClockWnd::ShowTrayMenu()
-{
-    FinishCreate();
-    if (!m_menuTray || IsDestroyed())
-        return;
-    m_clock.MenuShowing();
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    // The menu goes away when the user clicks elsewhere only while the window is foreground.
-    SetForegroundWindow(m_hWnd);
-    TrackPopupMenu(GetSubMenu(m_menuTray, 0), TPM_RIGHTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
-    PostMessageW(m_hWnd, WM_NULL, 0, 0);
-}
-
-void CClockWnd::OnMenuCommand(int id)
-{
-    switch (id) {
-    case ID_TRAY_HIDE: m_clock.Hide(); break;
-    case ID_TRAY_EXIT: m_clock.Exit(); break;
-    case ID_TRAY_AUTOSTART: m_clock.ToggleAutoStart(); break;
-    case ID_TRAY_ALERTSOUND: m_clock.ToggleSound(); break;
-    case ID_TRAY_CONFIGURE: FinishCreate(); m_clock.Configure(); break;
-    default: break;
-    }
 }
 
 void CClockWnd::OnTimer(UINT_PTR id)
