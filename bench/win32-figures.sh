@@ -2,7 +2,8 @@
 # Prints what the Windows clock costs under Wine: how long from the start until its face is shown
 # (median of several starts, with a kept Wine server), its memory (resident set of the Wine process,
 # which holds the program and Wine's own DLLs), its idle wake-ups per second (voluntary context
-# switches of all its threads), and the size of dovetock.exe.
+# switches of all its threads, which count every round trip to Wine's server, and the waits that
+# end, which strace sees), and the size of dovetock.exe.
 # Usage: bench/win32-figures.sh [BUILD_DIR] [STARTS] [IDLE_SECONDS]   (defaults: build-windows, 5, 30)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -75,10 +76,18 @@ before=$(switches)
 sleep "$idle"
 after=$(switches)
 rss=$(awk '/^VmRSS/ {print $2}' /proc/"$pid"/status)
+# Each call to Wine's server is a context switch of its own; a wake from idle is a wait of the
+# process that lasted long (over 50 ms), which strace shows.
+sleeps=""
+if command -v strace >/dev/null; then
+  timeout -s INT "$idle" strace -f -T -qq -p "$pid" -o "$work/strace" 2>/dev/null || true
+  sleeps=$(awk -F'<' '/<[0-9.]+>$/ {sub(/>$/, "", $NF); if ($NF + 0 > 0.05) n++} END {print n + 0}' "$work/strace")
+fi
 threads=$(ls /proc/"$pid"/task | wc -l)
 wine "$prog/dovetock.exe" --quit >/dev/null 2>&1 || true
 
 echo "start to first paint: ${median} ms (median of $starts starts: ${times[*]} ms)"
 echo "memory: ${rss} KiB resident (the Wine process, $threads threads)"
 echo "idle wake-ups: $(awk -v a="$before" -v b="$after" -v s="$idle" 'BEGIN {printf "%.2f", (b - a) / s}') per second (all threads, over $idle s)"
+[ -n "$sleeps" ] && echo "idle wake-ups from sleep: $(awk -v n="$sleeps" -v s="$idle" 'BEGIN {printf "%.2f", n / s}') per second (waits over 50 ms that ended, over $idle s)"
 echo "dovetock.exe: $(stat -c %s "$exe") bytes"
