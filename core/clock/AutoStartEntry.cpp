@@ -47,6 +47,19 @@ AutoStartScope ChooseAutoStartScope(bool mayWriteMachineStore)
     return mayWriteMachineStore ? AutoStartScope::Machine : AutoStartScope::User;
 }
 
+std::string RunValueText(std::string_view executable)
+{
+    std::string value(1, '"');
+    value.append(executable);
+    value.push_back('"');
+    return value;
+}
+
+bool DisabledByStartupApproved(std::string_view data)
+{
+    return !data.empty() && (static_cast<unsigned char>(data.front()) & 1) != 0;
+}
+
 std::string QuoteExecArgument(std::string_view argument)
 {
     std::string quoted = "\"";

@@ -12,6 +12,14 @@ namespace core {
 enum class AutoStartScope { Machine, User };
 AutoStartScope ChooseAutoStartScope(bool mayWriteMachineStore);
 
+// The data of the Windows Run value that starts `executable` (UTF-8): the full path in double
+// quotes, so that a path with blanks is not split into a program and arguments.
+std::string RunValueText(std::string_view executable);
+
+// True when the data of the program's StartupApproved value (Task Manager's switch for a Run
+// value) says the user switched the start off: the low bit of its first byte is set.
+bool DisabledByStartupApproved(std::string_view data);
+
 // One argument of a desktop entry's Exec line: double-quoted, with ", `, $ and \ escaped and
 // % doubled, then escaped as a string value (\ doubled, line breaks and tabs as \n, \r, \t).
 std::string QuoteExecArgument(std::string_view argument);

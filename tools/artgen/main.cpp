@@ -14,6 +14,7 @@
 #include "tools/artgen/Chime.h"
 #include "tools/artgen/DigitStrips.h"
 #include "tools/artgen/Icons.h"
+#include "tools/artgen/IcoWriter.h"
 #include "tools/artgen/PopupPicture.h"
 
 namespace {
@@ -98,6 +99,8 @@ int main(int argc, char **argv)
         return WriteAll(directory, ThemeIcons()) ? 0 : 1;
     if (what == "chime")
         return WriteChime(argv[2]) ? 0 : 1;
-    std::fprintf(stderr, "artgen: unknown set \"%s\"; use skins, resources or icons\n", argv[1]);
+    if (what == "win32")
+        return WriteWindowsResources(directory);
+    std::fprintf(stderr, "artgen: unknown set \"%s\"; use skins, resources, icons, chime or win32\n", argv[1]);
     return 2;
 }

@@ -2,6 +2,7 @@
 // scope, and which positions a drag writes.
 #include "core/clock/AutoStartEntry.h"
 #include "core/clock/PositionRecorder.h"
+#include "core/clock/StartArguments.h"
 
 #include <optional>
 #include <string>
@@ -32,6 +33,61 @@ TEST(AutoStartEntry, StartsTheExecutableWhateverItsPath)
     }
     EXPECT_EQ(ChooseAutoStartScope(true), AutoStartScope::Machine);
     EXPECT_EQ(ChooseAutoStartScope(false), AutoStartScope::User);
+}
+
+// The Windows Run value: the path quoted whole, blanks and Chinese names included; Task Manager's
+// switch reads off from the low bit of its first byte.
+TEST(AutoStartEntry, WindowsRunValue)
+{
+    const struct { const char *exe, *value; } rows[] = {
+        {R"(C:\Tools\dovetock.exe)", R"("C:\Tools\dovetock.exe")"},
+        {R"(C:\Program Files\Dovetock\dovetock.exe)", R"("C:\Program Files\Dovetock\dovetock.exe")"},
+        {R"(D:\我的 工具\闹钟.exe)", R"("D:\我的 工具\闹钟.exe")"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(RunValueText(row.exe), row.value);
+    const struct { std::string data; bool off; } approved[] = {
+        {std::string("\x02\0\0\0\0\0\0\0\0\0\0\0", 12), false},
+        {std::string("\x03\0\0\0\x10\x20\0\0\0\0\0\0", 12), true},
+        {std::string("\x06\0\0\0", 4), false},
+        {std::string("\x07\0\0\0", 4), true},
+        {std::string(), false},
+    };
+    for (const auto &row : approved)
+        EXPECT_EQ(DisabledByStartupApproved(row.data), row.off) << int(row.data.empty() ? -1 : row.data[0]);
+}
+
+// A start's command line: the command it hands to the running clock, the snoozes a restart carries
+// (invalid ones left out), and what ends in a usage error.
+TEST(StartArguments, CommandOfAStart)
+{
+    using Kind = StartRequest::Kind;
+    const struct { std::vector<std::string> args; Kind kind; const char *command; std::size_t ignored; } rows[] = {
+        {{}, Kind::Command, "show", 0},
+        {{"--show"}, Kind::Command, "show", 0},
+        {{"--settings"}, Kind::Command, "settings", 0},
+        {{"-settings"}, Kind::Command, "settings", 0},
+        {{"--quit"}, Kind::Quit, "quit", 0},
+        {{"--show", "--quit"}, Kind::Quit, "quit", 0},
+        {{"--settings", "--quit"}, Kind::Quit, "quit", 0},
+        {{"--snooze=1700000000:6869"}, Kind::Command, "restore 1700000000:6869", 0},
+        {{"--snooze=1700000000:6869", "--snooze=1700000060:d6d0"}, Kind::Command,
+         "restore 1700000000:6869 1700000060:d6d0", 0},
+        {{"--settings", "--snooze=bad", "--snooze=1700000000:6869"}, Kind::Command, "restore 1700000000:6869", 1},
+        {{"--snooze=-5:68"}, Kind::Command, "show", 1},
+        {{"show"}, Kind::Usage, "show", 0},
+        {{"--start"}, Kind::Usage, "show", 0},
+        {{"-"}, Kind::Usage, "show", 0},
+        {{"--"}, Kind::Usage, "show", 0},
+    };
+    for (const auto &row : rows) {
+        const StartRequest request = ReadStartArguments(row.args);
+        const std::string line = row.args.empty() ? "(none)" : row.args.front();
+        EXPECT_EQ(request.kind, row.kind) << line;
+        EXPECT_EQ(request.command, row.command) << line;
+        EXPECT_EQ(request.ignored.size(), row.ignored) << line;
+        EXPECT_EQ(request.error.empty(), row.kind != Kind::Usage) << line;
+    }
 }
 
 // Startup-application tools switch an entry off in place (KDE, LXQt: Hidden=true; GNOME:
