@@ -116,7 +116,6 @@ int WriteWindowsResources(const QString &directory)
     ok = ok && WriteCur(ArrowCursorImage(), QPoint(0, 0), dir.filePath("arrow.cur"));
     ok = ok && WriteBmp24(FallbackBackground(), dir.filePath("fallback.BK"));
     ok = ok && WriteBmp24(DigitStrip(FallbackStyle()), dir.filePath("fallback.NUM"));
-    ok = ok && WriteBmp24(PopupPicture(QColor(120, 130, 150)), dir.filePath("fallback.MSG"));
     if (!ok)
         std::fprintf(stderr, "artgen: cannot write the Windows pictures into %s\n", qPrintable(directory));
     return ok ? 0 : 1;

@@ -3,7 +3,6 @@
 
 #include "app/Resource.h"
 #include "common/Text.h"
-#include "core/alert/TrayTip.h"
 
 void CClockWnd::SetDayIcon(int day)
 {
@@ -15,11 +14,9 @@ void CClockWnd::SetDayIcon(int day)
     m_hDayIcon = icon;
 }
 
-platform::Moment CClockWnd::SetTrayTip(platform::Moment now)
+void CClockWnd::SetTrayTip(const std::string &text)
 {
-    platform::Moment changesAt = 0;
-    CTrayIcon::SetTrayTip(win32::Wide(alert::TrayTipText(m_clock.Reminders(), now, m_alert.Snoozes(), &changesAt)));
-    return changesAt;
+    CTrayIcon::SetTrayTip(win32::Wide(text));
 }
 
 void CClockWnd::SetMenuTicks(bool autoStart, bool sound)

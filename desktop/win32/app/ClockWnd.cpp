@@ -13,11 +13,6 @@ const wchar_t CClockWnd::ClassName[] = L"DovetockClock";
 
 namespace {
 
-std::int64_t SteadyMs()
-{
-    return static_cast<std::int64_t>(GetTickCount64());
-}
-
 std::wstring AppName()
 {
     return win32::ProgramPath().stem().wstring();
@@ -29,7 +24,6 @@ CClockWnd::CClockWnd(const core::AppFolders &folders, std::unique_ptr<core::Auto
     : m_folders(folders)
     , m_autoStart(std::move(autoStart))
     , m_clock(*this, *m_autoStart, {folders.configDir / "config.ini", folders.configDir / "notify.dat"})
-    , m_nSteadyStart(SteadyMs())
 {
 }
 
@@ -91,11 +85,6 @@ void CClockWnd::ShowWindow(bool visible)
         SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void CClockWnd::OpenNote(const std::string &message)
-{
-    m_alert.OpenNote(message, SteadyMs() - m_nSteadyStart);
-}
-
 bool CClockWnd::OnCommand(const std::string &command)
 {
     return m_clock.Command(command, platform::CurrentMoment());
@@ -124,7 +113,8 @@ bool CClockWnd::Restart(const std::vector<std::string> &arguments)
 void CClockWnd::Close()
 {
     KillTimer(m_hWnd, RestTimerId);
-    m_alert.Clear();
+    KillTimer(m_hWnd, SoundTimerId);
+    m_arrNotes.clear();
     DeleteTrayIcon();
     KillTimer(m_hWnd, ClockTimerId);
     m_arrBkNames.clear();
@@ -155,6 +145,10 @@ void CClockWnd::OnTimer(UINT_PTR id)
     if (id == RestTimerId) {
         KillTimer(m_hWnd, RestTimerId);
         m_clock.MoveRested();
+        return;
+    }
+    if (id == SoundTimerId) {
+        m_clock.SoundCheck(SteadyMs());
         return;
     }
     if (id != ClockTimerId)

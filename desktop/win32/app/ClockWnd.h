@@ -10,17 +10,20 @@
 
 #include <windows.h>
 
-#include "app/Alert.h"
 #include "app/TrayIcon.h"
 #include "common/Gdi.h"
 #include "core/clock/Clock.h"
 #include "core/paths/AppFolders.h"
+#include "note/ChimeSound.h"
+#include "note/ReminderPopup.h"
+#include "sheet/SheetHost.h"
 
-class CClockWnd : public CTrayIcon, private core::ClockView
+class CClockWnd : public CTrayIcon, private core::ClockView, private win32::NoteHost, private SheetHost
 {
 public:
     static constexpr UINT_PTR ClockTimerId = 6000;
     static constexpr UINT_PTR RestTimerId = 6002;
+    static constexpr UINT_PTR SoundTimerId = 6003;
     static constexpr int DigitBoxWidth = 110;
     static constexpr int DigitBoxHeight = 25;
     // A posted "run the work queued by Later".
@@ -48,7 +51,9 @@ public:
     bool IsDestroyed() const { return m_clock.IsDestroyed(); }
     bool BuiltInBackground() const { return m_strBkPath.empty(); }
     bool BuiltInDigits() const { return m_strNumPath.empty(); }
-    const win32::Alert &Alerts() const { return m_alert; }
+    const core::Clock &Clock() const { return m_clock; }
+    // The notes open now.
+    std::size_t NoteCount() const { return m_arrNotes.size(); }
 
     int m_nX = 0;
     int m_nY = 0;
@@ -65,23 +70,42 @@ private:
     void DrawDigits(const core::ClockDigits &digits, const std::array<bool, 6> &changed) override;
     void ShowWindow(bool visible) override;
     void SetDayIcon(int day) override;
-    platform::Moment SetTrayTip(platform::Moment now) override;
+    void SetTrayTip(const std::string &text) override;
     void SetMenuTicks(bool autoStart, bool sound) override;
     void OpenNote(const std::string &message) override;
-    void SetSoundOn(bool on) override { m_alert.SetSoundOn(on); }
+    void PlaySound() override { m_chime.Play(); }
+    void StopSound() override { m_chime.Stop(); }
+    void WatchSound(bool on) override;
     void OpenSheet() override;
     bool Restart(const std::vector<std::string> &arguments) override;
     void Close() override;
     void ShowMessage(const std::string &text) override;
     void Later(std::function<void()> work) override;
-    std::vector<std::string> TakeDueSnoozes(platform::Moment now) override { return m_alert.TakeDueSnoozes(now); }
-    std::vector<std::string> PendingSnoozeTexts() const override { return m_alert.PendingTexts(); }
-    void AdoptSnoozeTexts(const std::vector<std::string> &texts) override { m_alert.AdoptTexts(texts); }
+
+    // win32::NoteHost
+    void NoteClicked(win32::CReminderPopup &note) override;
+    void NoteSnoozed(win32::CReminderPopup &note, const std::string &gbkMessage, int minutes) override;
+    void NoteClosed(win32::CReminderPopup &note) override;
+
+    // SheetHost
+    POINT ClockPosition() const override { return {m_nX, m_nY}; }
+    HWND ClockWindow() const override { return m_hWnd; }
+    // The usable skins, as listed when the face was made.
+    std::vector<std::string> BackgroundNames() const override { return m_arrBkNames; }
+    std::vector<std::string> DigitNames() const override { return m_arrNumNames; }
+    std::string CurrentBackground() const override { return m_strBkName; }
+    std::string CurrentDigits() const override { return m_strNumName; }
+    void SaveSkin(const std::string &background, const std::string &digits) override;
+    void SetRestart() override { m_clock.AskRestart(); }
+    ReminderMap &Reminders() override { return m_clock.Reminders(); }
+    bool SaveReminders() override;
 
     // CTrayIcon
     int OnTrayLButtonDown() override;
     int OnTrayRButtonUp() override;
 
+    // Milliseconds of the system's steady clock, for the alarm's repeat.
+    static std::int64_t SteadyMs() { return static_cast<std::int64_t>(GetTickCount64()); }
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaint();
@@ -98,7 +122,8 @@ private:
     core::AppFolders m_folders;
     std::unique_ptr<core::AutoStartStore> m_autoStart;
     core::Clock m_clock;
-    win32::Alert m_alert;
+    std::vector<std::unique_ptr<win32::CReminderPopup>> m_arrNotes;
+    win32::ChimeSound m_chime{GetModuleHandleW(nullptr)};
     HWND m_hWnd = nullptr;
     std::wstring m_strWindowName;
     std::filesystem::path m_strBkPath;
@@ -111,7 +136,6 @@ private:
     HICON m_hDayIcon = nullptr;
     UINT m_nTaskbarCreated = 0;
     std::vector<std::function<void()>> m_arrLater;
-    std::int64_t m_nSteadyStart = 0;
     bool m_bPainted = false;
     bool m_bFinished = false;
 };

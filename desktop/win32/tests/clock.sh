@@ -29,6 +29,12 @@ wait_for 30 win_tray_icons || fail "no icon docked in the tray"
 win_run "$dir" || fail "a second start exited $?"
 win_run "$dir" --settings || fail "a second start with --settings exited $?"
 [ "$(win_clock_windows | wc -l)" = 1 ] || fail "a second start opened a second clock"
+# --settings opened the sheet, modal to the clock; Escape closes it and frees the clock.
+wait_for 60 win_sheet_window || fail "--settings opened no settings sheet"
+sheet=$(win_sheet_window)
+xdotool windowfocus --sync "$sheet" 2>/dev/null || true
+xdotool key Escape
+wait_for 30 eval '! win_sheet_window' || fail "Escape left the settings sheet open"
 [ "$(win_tray_icons | wc -l)" = 1 ] || fail "a second start added a tray icon"
 
 # A drag is written once it comes to rest.

@@ -51,6 +51,9 @@ win_start_clock() {
 win_clock_windows() { xdotool search --onlyvisible --name '^Dovetock$' 2>/dev/null; }
 win_clock_window() { win_clock_windows | head -n 1 | grep .; }
 
+# The settings sheet's window, when one is mapped.
+win_sheet_window() { xdotool search --onlyvisible --name '^Amberlane 电子闹钟 1.0 版$' 2>/dev/null | head -n 1 | grep .; }
+
 # Prints the icon windows docked in icewm's tray.
 win_tray_icons() {
   local tray

@@ -142,7 +142,7 @@ TEST(ClockWnd, CommandsOfALaterStart)
         EXPECT_EQ(IsWindowVisible(window) != FALSE, row.visible) << row.command;
         EXPECT_EQ(fixture.clock->IsDestroyed(), row.ended) << row.command;
     }
-    EXPECT_EQ(fixture.clock->Alerts().Snoozes().Items().size(), 0u) << "the snoozes go with the clock";
+    EXPECT_EQ(fixture.clock->Clock().Snoozes().Items().size(), 0u) << "the snoozes go with the clock";
 }
 
 // An ordinary user's logon start: the user's Run value, quoted, and Task Manager's switch kept.
