@@ -1,4 +1,4 @@
-// The clock's folders on Windows (see AppFolders.h).
+// The clock's folders on Windows and Linux (see AppFolders.h).
 #include "core/paths/AppFolders.h"
 
 #include <string>
@@ -93,9 +93,49 @@ AppFolders ResolveAppFolders(const FolderFacts &facts)
         installed = installed || (!folder.empty() && IsWithinFolder(facts.programDir, folder));
     const std::filesystem::path &userRoot = facts.appData.empty() ? facts.localAppData : facts.appData;
     if (!installed || userRoot.empty())
-        return {false, facts.programDir, {facts.programDir}};
+        return {false, facts.programDir, {facts.programDir}, {}};
     const std::filesystem::path userDir = userRoot / "Dovetock";
-    return {true, userDir, {userDir / "skins", facts.programDir}};
+    return {true, userDir, {userDir / "skins", facts.programDir}, {}};
+}
+
+namespace {
+
+// An XDG base folder: the value when it is an absolute path, else the default under HOME.
+std::filesystem::path BaseFolder(const std::string &value, const std::filesystem::path &home, const char *fallback)
+{
+    const std::filesystem::path path(value);
+    return (path.is_absolute() ? path : home / fallback).lexically_normal();
+}
+
+std::filesystem::path WithoutTrailingSeparator(const std::filesystem::path &path)
+{
+    const std::filesystem::path normal = path.lexically_normal();
+    return normal.has_filename() || normal == normal.root_path() ? normal : normal.parent_path();
+}
+
+} // namespace
+
+AppFolders ResolveXdgFolders(const XdgFacts &facts)
+{
+    const std::filesystem::path configHome = BaseFolder(facts.xdgConfigHome, facts.home, ".config");
+    const std::filesystem::path autostart = facts.root ? kSystemAutostartDir : configHome / "autostart";
+    const std::filesystem::path program = WithoutTrailingSeparator(facts.programDir);
+    const std::filesystem::path shared = (program / ".." / "share" / "dovetock").lexically_normal();
+    std::error_code error;
+    if (program.filename() != "bin" || !std::filesystem::is_directory(shared, error))
+        return {false, facts.programDir, {facts.programDir}, autostart};
+    const std::filesystem::path dataHome = BaseFolder(facts.xdgDataHome, facts.home, ".local/share");
+    return {true, configHome / "dovetock", {dataHome / "dovetock" / "skins", shared}, autostart};
+}
+
+std::filesystem::path FindDataFile(const std::vector<std::filesystem::path> &folders, const std::filesystem::path &name)
+{
+    for (const std::filesystem::path &folder : folders) {
+        std::error_code error;
+        if (std::filesystem::exists(folder / name, error))
+            return folder / name;
+    }
+    return folders.empty() ? name : folders.back() / name;
 }
 
 } // namespace core

@@ -1,30 +1,17 @@
-// The choice between the portable and the installed layout, and the XDG base folders.
+// The portable or installed layout of the core, in Qt's terms.
 #include "platform/AppPaths.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <unistd.h>
 
+#include "core/paths/AppFolders.h"
 #include "core/pictures/SkinCatalogue.h"
 #include "gfx/QtPictures.h"
 #include "platform/IniFile.h"
-#include "platform/AutoStart.h"
 #include "platform/ProgramDir.h"
 
 namespace platform {
-
-namespace {
-
-// An XDG base folder: the variable when it holds an absolute path, else the default under HOME.
-QString BaseFolder(const QString &value, const QString &home, const QString &fallback)
-{
-    if (QDir::isAbsolutePath(value))
-        return QDir::cleanPath(value);
-    return QDir::cleanPath(home + QLatin1Char('/') + fallback);
-}
-
-} // namespace
 
 PathEnvironment CurrentPathEnvironment()
 {
@@ -48,20 +35,16 @@ AppPaths AppPaths::Portable(const QString &programDirectory, const QString &auto
 
 AppPaths AppPaths::Resolve(const QString &programDirectory, const PathEnvironment &env)
 {
-    const QString configHome = BaseFolder(env.xdgConfigHome, env.home, QStringLiteral(".config"));
-    const QString autostart = env.root ? AutoStart::SystemFolder() : configHome + QStringLiteral("/autostart");
-    const QString shared = QDir::cleanPath(programDirectory + QStringLiteral("/../share/dovetock"));
-    if (QFileInfo(QDir::cleanPath(programDirectory)).fileName() != QLatin1String("bin")
-        || !QFileInfo(shared).isDir())
-        return Portable(programDirectory, autostart);
-
-    AppPaths paths;
+    const core::AppFolders folders = core::ResolveXdgFolders(
+        {FsPath(programDirectory), FsPath(env.home), env.xdgConfigHome.toStdString(), env.xdgDataHome.toStdString(), env.root});
+    AppPaths paths = Portable(programDirectory, gfx::QtPath(folders.autostartDir));
+    if (!folders.installed)
+        return paths;
     paths.m_bInstalled = true;
-    paths.m_strProgramDir = programDirectory;
-    paths.m_strConfigDir = configHome + QStringLiteral("/dovetock");
-    paths.m_strAutostart = autostart;
-    const QString dataHome = BaseFolder(env.xdgDataHome, env.home, QStringLiteral(".local/share"));
-    paths.m_arrSkinDirs = {dataHome + QStringLiteral("/dovetock/skins"), shared};
+    paths.m_strConfigDir = gfx::QtPath(folders.configDir);
+    paths.m_arrSkinDirs.clear();
+    for (const std::filesystem::path &dir : folders.skinDirs)
+        paths.m_arrSkinDirs.append(gfx::QtPath(dir));
     return paths;
 }
 
@@ -82,12 +65,7 @@ bool AppPaths::MakeConfigDirectory() const
 
 QString AppPaths::DataFile(const QString &fileName) const
 {
-    for (const QString &dir : m_arrSkinDirs) {
-        const QString path = dir + QLatin1Char('/') + fileName;
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return m_arrSkinDirs.last() + QLatin1Char('/') + fileName;
+    return gfx::QtPath(core::FindDataFile(SkinFolders(), FsPath(fileName)));
 }
 
 std::vector<std::filesystem::path> AppPaths::SkinFolders() const

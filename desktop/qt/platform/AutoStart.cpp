@@ -17,11 +17,6 @@ AutoStart::AutoStart(QString folder, QString executable)
 {
 }
 
-QString AutoStart::SystemFolder()
-{
-    return QStringLiteral("/etc/xdg/autostart");
-}
-
 QString AutoStart::EntryPath() const
 {
     return m_strFolder + QStringLiteral("/Dovetick.desktop");

@@ -16,9 +16,6 @@ public:
     // the running executable at the moment of each write.
     explicit AutoStart(QString folder, QString executable = QString());
 
-    // The system-wide autostart folder the program uses.
-    static QString SystemFolder();
-
     // Full path of the entry: folder, "/", "Dovetick.desktop".
     QString EntryPath() const;
 

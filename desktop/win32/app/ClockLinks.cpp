@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/paths/AppFolders.h"
 #include "sheet/MyPropertySheet.h"
 
 namespace {
@@ -15,15 +16,7 @@ constexpr UINT kSoundCheckMs = 250;
 void CClockWnd::OpenNote(const std::string &message)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    // The note picture of the first skin folder that has one, else the shipped one.
-    std::filesystem::path picture = m_folders.skinDirs.back() / L"通知.MSG";
-    for (const std::filesystem::path &folder : m_folders.skinDirs) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(folder / L"通知.MSG", error)) {
-            picture = folder / L"通知.MSG";
-            break;
-        }
-    }
+    const std::filesystem::path picture = core::FindDataFile(m_folders.skinDirs, L"通知.MSG");
     std::unique_ptr<win32::CReminderPopup> note = win32::CReminderPopup::Open(instance, m_hWnd, picture, message, *this);
     if (!note)
         return;
