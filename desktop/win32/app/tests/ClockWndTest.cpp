@@ -42,7 +42,7 @@ struct ClockFixture {
         std::ofstream(dir / "config.ini", std::ios::binary) << config;
         auto owned = std::make_unique<MemoryStore>();
         store = owned.get();
-        clock = std::make_unique<CClockWnd>(core::AppFolders{false, dir, {dir}}, std::move(owned));
+        clock = std::make_unique<CClockWnd>(core::AppFolders{false, dir, {dir}, {}}, std::move(owned));
     }
     TempFolder temp;
     std::filesystem::path dir;
