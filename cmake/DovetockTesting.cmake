@@ -30,6 +30,10 @@ function(dovetock_add_gtest name)
   if(ARG_LABEL STREQUAL "unit")
     set_property(GLOBAL APPEND PROPERTY DOVETOCK_UNIT_WIDGET_TESTS ${name})
   endif()
+  if(WIN32 AND ARG_LABEL STREQUAL "widget")
+    # Window tests under Wine share one display and with it the keyboard focus: one at a time.
+    set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
+  endif()
 endfunction()
 
 # dovetock_add_qtest(NAME SOURCES ... LIBS ...): a Qt Test program run on the offscreen platform.
