@@ -9,35 +9,10 @@
 #include "core/pictures/SkinCatalogue.h"
 #include "gfx/QtPictures.h"
 #include "platform/IniFile.h"
+#include "core/clock/DigitCopies.h"
 #include "core/clock/ScreenPlacement.h"
 #include "platform/UserMessage.h"
 #include "res/Resources.h"
-
-namespace {
-
-// One copy from the digit strip into the digit box: destination offset, width, source x.
-struct DigitCopy {
-    int dx;
-    int width;
-    int sourceX; // -1..-6: glyph of digit index (-sourceX - 1)
-};
-
-// The ten copies, in drawing order. Digit glyphs are 15 wide at 15 × d; colon at 150, edges at 160
-// (left) and 150 (right).
-constexpr std::array<DigitCopy, 10> kCopies{{
-    {0, 2, 160},
-    {70, 8, 150},
-    {78, 15, -5},
-    {93, 15, -6},
-    {2, 15, -1},
-    {17, 15, -2},
-    {32, 8, 150},
-    {40, 15, -3},
-    {55, 15, -4},
-    {108, 2, 150},
-}};
-
-} // namespace
 
 void CClockWnd::MakeFace(const std::string &background, const std::string &digits)
 {
@@ -130,8 +105,8 @@ void CClockWnd::BuildShape()
 void CClockWnd::DrawDigits(const core::ClockDigits &, const std::array<bool, 6> &changed)
 {
     QRegion region;
-    for (const DigitCopy &copy : kCopies) {
-        if (copy.sourceX < 0 && changed[static_cast<std::size_t>(-copy.sourceX - 1)])
+    for (const core::DigitCopy &copy : core::kDigitCopies) {
+        if (copy.Shows(changed))
             region += QRect(m_ptDigits.x() + copy.dx, m_ptDigits.y(), copy.width, DigitBoxHeight);
     }
     repaint(region);
@@ -165,11 +140,11 @@ void CClockWnd::OnPaint(QPainter &painter, const QRegion &region)
     if (m_bmpDigits.isNull())
         return;
     // Only the glyphs in the region asked for: a tick's repaint is usually one digit.
-    for (const DigitCopy &copy : kCopies) {
+    for (const core::DigitCopy &copy : core::kDigitCopies) {
         const QRect target(m_ptDigits.x() + copy.dx, m_ptDigits.y(), copy.width, DigitBoxHeight);
         if (!region.intersects(target))
             continue;
-        const int sourceX = copy.sourceX >= 0 ? copy.sourceX : 15 * Digits()[static_cast<std::size_t>(-copy.sourceX - 1)];
+        const int sourceX = copy.SourceX(Digits());
         painter.drawImage(target.topLeft(), m_bmpDigits, QRect(sourceX, 0, copy.width, DigitBoxHeight));
     }
 }

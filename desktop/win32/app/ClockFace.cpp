@@ -5,33 +5,12 @@
 #include <optional>
 
 #include "app/Resource.h"
+#include "core/clock/DigitCopies.h"
 #include "core/files/Log.h"
 #include "core/pictures/Shape.h"
 #include "core/pictures/SkinCatalogue.h"
 
 namespace {
-
-// One copy from the digit strip into the digit box: destination offset, width, source x.
-struct DigitCopy {
-    int dx;
-    int width;
-    int sourceX; // -1..-6: glyph of digit index (-sourceX - 1)
-};
-
-// The ten copies, in drawing order. Digit glyphs are 15 wide at 15 × d; colon at 150, edges at 160
-// (left) and 150 (right).
-constexpr std::array<DigitCopy, 10> kCopies{{
-    {0, 2, 160},
-    {70, 8, 150},
-    {78, 15, -5},
-    {93, 15, -6},
-    {2, 15, -1},
-    {17, 15, -2},
-    {32, 8, 150},
-    {40, 15, -3},
-    {55, 15, -4},
-    {108, 2, 150},
-}};
 
 // A picture compiled into the program.
 core::Picture BuiltInPicture(int id)
@@ -154,8 +133,8 @@ void CClockWnd::MoveWindow(core::WindowPosition topLeft)
 
 void CClockWnd::DrawDigits(const core::ClockDigits &, const std::array<bool, 6> &changed)
 {
-    for (const DigitCopy &copy : kCopies) {
-        if (copy.sourceX < 0 && changed[static_cast<std::size_t>(-copy.sourceX - 1)]) {
+    for (const core::DigitCopy &copy : core::kDigitCopies) {
+        if (copy.Shows(changed)) {
             const RECT rect{m_ptDigits.x + copy.dx, m_ptDigits.y, m_ptDigits.x + copy.dx + copy.width,
                             m_ptDigits.y + DigitBoxHeight};
             InvalidateRect(m_hWnd, &rect, FALSE);
@@ -180,13 +159,13 @@ void CClockWnd::OnPaint()
     }
     if (m_bmpDigits) {
         const HGDIOBJ old = SelectObject(memory, m_bmpDigits.Get());
-        for (const DigitCopy &copy : kCopies) {
+        for (const core::DigitCopy &copy : core::kDigitCopies) {
             const RECT target{m_ptDigits.x + copy.dx, m_ptDigits.y, m_ptDigits.x + copy.dx + copy.width,
                               m_ptDigits.y + DigitBoxHeight};
             RECT overlap{};
             if (!IntersectRect(&overlap, &target, &ps.rcPaint))
                 continue;
-            const int sourceX = copy.sourceX >= 0 ? copy.sourceX : 15 * Digits()[static_cast<std::size_t>(-copy.sourceX - 1)];
+            const int sourceX = copy.SourceX(Digits());
             BitBlt(dc, target.left, target.top, copy.width, DigitBoxHeight, memory, sourceX, 0, SRCCOPY);
         }
         SelectObject(memory, old);
