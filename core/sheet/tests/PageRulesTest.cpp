@@ -140,6 +140,7 @@ TEST(PageRulesTest, SkinChoiceCountsAcceptedChanges)
     EXPECT_EQ(PreselectIndex(names, ""), -1);
     EXPECT_EQ(PreselectIndex({}, "Sea"), -1);
     EXPECT_EQ(PreselectIndex({"Äpfel"}, "äPFEL"), 0);
+    EXPECT_EQ(PreselectIndex({"Часы"}, "чАСЫ"), 0);
 
     SkinChoice choice(1, -1);
     choice.OnSelect(1, -1);
