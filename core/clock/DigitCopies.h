@@ -9,6 +9,10 @@
 
 namespace core {
 
+// The digit box in the background, and each glyph's height in the strip.
+inline constexpr int kDigitBoxWidth = 110;
+inline constexpr int kDigitBoxHeight = 25;
+
 // One copy from the digit strip into the digit box: destination offset, width, source x.
 struct DigitCopy {
     int dx;

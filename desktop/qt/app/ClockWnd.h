@@ -22,6 +22,7 @@ class ReminderPopup;
 #include "alert/Alert.h"
 #include "app/TrayIcon.h"
 #include "core/clock/Clock.h"
+#include "core/clock/DigitCopies.h"
 #include "core/reminders/ReminderMap.h"
 #include "core/time/LocalTime.h"
 #include "platform/AppPaths.h"
@@ -35,8 +36,8 @@ class CClockWnd : public QWidget, public CTrayIcon, public ClockAccess, private 
 
 public:
     static constexpr int ClockTimerId = 6000;
-    static constexpr int DigitBoxWidth = 110;
-    static constexpr int DigitBoxHeight = 25;
+    static constexpr int DigitBoxWidth = core::kDigitBoxWidth;
+    static constexpr int DigitBoxHeight = core::kDigitBoxHeight;
     // Menu command ids.
     static constexpr int IdHide = 32771;
     static constexpr int IdExit = 32772;

@@ -15,14 +15,7 @@ namespace {
 // A picture compiled into the program.
 core::Picture BuiltInPicture(int id)
 {
-    const HMODULE module = GetModuleHandleW(nullptr);
-    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RT_RCDATA
-    const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const void *bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes)
-        return {};
-    std::optional<core::Picture> picture =
-        core::DecodeBitmap(std::string_view(static_cast<const char *>(bytes), SizeofResource(module, found)));
+    std::optional<core::Picture> picture = win32::PictureResource(GetModuleHandleW(nullptr), id);
     return picture ? std::move(*picture) : core::Picture{};
 }
 

@@ -13,6 +13,7 @@
 #include "app/TrayIcon.h"
 #include "common/Gdi.h"
 #include "core/clock/Clock.h"
+#include "core/clock/DigitCopies.h"
 #include "core/paths/AppFolders.h"
 #include "note/ChimeSound.h"
 #include "note/ReminderPopup.h"
@@ -24,8 +25,8 @@ public:
     static constexpr UINT_PTR ClockTimerId = 6000;
     static constexpr UINT_PTR RestTimerId = 6002;
     static constexpr UINT_PTR SoundTimerId = 6003;
-    static constexpr int DigitBoxWidth = 110;
-    static constexpr int DigitBoxHeight = 25;
+    static constexpr int DigitBoxWidth = core::kDigitBoxWidth;
+    static constexpr int DigitBoxHeight = core::kDigitBoxHeight;
     // A posted "run the work queued by Later".
     static constexpr UINT WM_RUNLATER = WM_APP + 1;
     // WM_COPYDATA's tag for a command of a later start (UTF-8 text).

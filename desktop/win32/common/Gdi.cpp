@@ -4,6 +4,16 @@
 
 namespace win32 {
 
+std::optional<core::Picture> PictureResource(HMODULE module, int id)
+{
+    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const void *bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes)
+        return std::nullopt;
+    return core::DecodeBitmap(std::string_view(static_cast<const char *>(bytes), SizeofResource(module, found)));
+}
+
 HBITMAP MakeBitmap(const core::Picture &picture)
 {
     if (picture.IsNull())

@@ -1,6 +1,7 @@
 // Pictures and outlines as GDI objects.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <windows.h>
@@ -9,6 +10,10 @@
 #include "core/pictures/Shape.h"
 
 namespace win32 {
+
+// The BMP file held as RCDATA resource `id` of `module`, decoded; nothing when it is missing or
+// damaged.
+std::optional<core::Picture> PictureResource(HMODULE module, int id);
 
 // A 32-bit top-down DIB section holding `picture`; null for a null picture. The caller deletes it.
 HBITMAP MakeBitmap(const core::Picture &picture);

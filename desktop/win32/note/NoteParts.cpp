@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <string>
 
+#include "common/Gdi.h"
 #include "core/files/ReadFile.h"
 #include "core/pictures/Shape.h"
 #include "note/NoteResources.h"
@@ -52,12 +53,7 @@ bool FaceInstalled(const wchar_t *face)
 
 std::optional<core::Picture> BuiltInNotePicture(HINSTANCE instance)
 {
-    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(IDR_NOTE_PICTURE), MAKEINTRESOURCEW(10)); // RT_RCDATA
-    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
-    const void *bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes)
-        return std::nullopt;
-    return core::DecodeBitmap(std::string_view(static_cast<const char *>(bytes), SizeofResource(instance, found)));
+    return PictureResource(instance, IDR_NOTE_PICTURE);
 }
 
 NotePicture LoadNotePicture(HINSTANCE instance, const std::filesystem::path &path)
